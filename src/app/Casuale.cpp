@@ -1,0 +1,34 @@
+#include "app/Casuale.h"
+
+#include <chrono>
+#include <cmath>
+
+namespace Casuale {
+
+namespace {
+Generatore& produzione()
+{
+    static Generatore g(uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    return g;
+}
+Sorgente* attuale = nullptr;
+}  // namespace
+
+double Copione::r()
+{
+    const int i = quanti++;
+    return i < int(valori.size()) ? valori[i] : dopo.r();
+}
+
+void SeminaDalOrologio()
+{
+    produzione() = Generatore(uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+void ImpostaSorgente(Sorgente* s) { attuale = s; }
+
+double Rnd() { return attuale ? attuale->r() : produzione().r(); }
+
+int Int(int k) { return int(std::floor(Rnd() * k)); }
+
+}  // namespace Casuale
