@@ -1,0 +1,187 @@
+#include "app/Schermata.h"
+
+#include "ui/Controlli.h"
+#include "ui/Tela.h"
+
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QShortcut>
+#include <stdexcept>
+
+Finestra::Finestra(QWidget* padre) : QMainWindow(padre)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // F11: the whole designed canvas fills the screen, for classroom whiteboards.
+    auto* schermoIntero = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(schermoIntero, &QShortcut::activated, this, [this] {
+        if (isFullScreen())
+            showNormal();
+        else
+            showFullScreen();
+    });
+}
+
+void Finestra::closeEvent(QCloseEvent* e)
+{
+    e->accept();
+    emit chiusa();
+}
+
+Schermata::Schermata(Schermate::Id id, const Layout::Schermo& p) : progetto(p), identita(id) {}
+
+Schermata::~Schermata()
+{
+    delete finestra.data();
+}
+
+void Schermata::Show()
+{
+    if (!caricata()) {
+        Costruisci();
+        Form_Load();
+    }
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+}
+
+void Schermata::Unload()
+{
+    if (!caricata())
+        return;
+    Finestra* f = finestra;
+    finestra = nullptr;
+    canvas = nullptr;
+    controlli.clear();
+    voci.clear();
+    f->disconnect(this);
+    f->hide();
+    // Unloading often happens inside a click on one of the window's own controls:
+    // the window goes away at once, its memory when that click has returned.
+    f->deleteLater();
+}
+
+void Schermata::Passa(Schermate::Id destinazione)
+{
+    Schermate::Mostra(destinazione);
+    Unload();
+}
+
+uint32_t Schermata::sfondo() const
+{
+    return canvas ? canvas->sfondo() : Layout::Nessuno;
+}
+
+void Schermata::ImpostaSfondo(uint32_t bbggrr)
+{
+    if (canvas)
+        canvas->impostaSfondo(bbggrr);
+}
+
+void Schermata::Costruisci()
+{
+    using namespace Controlli;
+    finestra = new Finestra;
+    finestra->setWindowTitle(progetto.titolo);
+    if (!progetto.icona.isEmpty()) {
+        QIcon icona;
+        for (int lato : {16, 24, 32, 48, 64, 128, 256})
+            icona.addPixmap(Figura(progetto.icona, QSize(lato, lato)));
+        finestra->setWindowIcon(icona);
+    }
+    connect(finestra, &Finestra::chiusa, this, &Schermata::Unload);
+
+    canvas = new Tela(progetto.larghezza, progetto.altezza);
+    canvas->impostaSfondo(progetto.sfondo);
+    finestra->setCentralWidget(canvas);
+
+    for (const Layout::VoceMenu& v : progetto.menu) {
+        QAction* a = finestra->menuBar()->addAction(v.testo);
+        a->setObjectName(v.nome);
+        voci.insert(v.nome, a);
+    }
+
+    for (const Layout::Controllo& c : progetto.controlli) {
+        QWidget* padre = c.contenitore.isEmpty() ? static_cast<QWidget*>(canvas) : controlli.value(c.contenitore);
+        if (!padre)
+            throw std::logic_error("picture box " + c.contenitore.toStdString() + " must come before what it holds");
+        QWidget* w = nullptr;
+        switch (c.tipo) {
+        case Layout::Tipo::Etichetta: {
+            auto* e = new Etichetta(padre);
+            e->impostaTesto(c.testo);
+            e->impostaSfondo(c.sfondo);
+            e->setAlignment((c.allinea == Layout::Allinea::Centro ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            w = e;
+            break;
+        }
+        case Layout::Tipo::Immagine: {
+            auto* i = new Immagine(padre);
+            if (!c.figura.isEmpty())
+                i->impostaFigura(c.figura);
+            w = i;
+            break;
+        }
+        case Layout::Tipo::Pulsante: {
+            auto* b = new Pulsante(padre);
+            b->setText(c.testo);
+            b->impostaSfondo(c.sfondo);
+            b->impostaFigura(c.figura);
+            w = b;
+            break;
+        }
+        case Layout::Tipo::Riquadro: {
+            auto* r = new Riquadro(padre);
+            r->impostaSfondo(c.sfondo);
+            r->impostaFigura(c.figura);
+            w = r;
+            break;
+        }
+        case Layout::Tipo::Linea: {
+            auto* l = new Linea(padre);
+            l->impostaColore(c.sfondo);
+            w = l;
+            break;
+        }
+        }
+        const QString chiave = Layout::Chiave(c.nome, c.indice);
+        w->setObjectName(chiave);
+        if (c.puntatore)
+            w->setCursor(Puntatore());
+        w->setEnabled(c.abilitato);
+        w->setVisible(c.visibile);
+        canvas->aggiungi(w, c);
+        controlli.insert(chiave, w);
+    }
+
+    // The client area opens at its designed size, below the menu bar when there is one.
+    const QSize client = canvas->dimensioneProgettata();
+    const int barra = progetto.menu.isEmpty() ? 0 : finestra->menuBar()->sizeHint().height();
+    finestra->resize(client.width(), client.height() + barra);
+    Collega();
+}
+
+QWidget* Schermata::controllo(const QString& nome, int indice) const
+{
+    return controlli.value(Layout::Chiave(nome, indice));
+}
+
+template <class T>
+static T* Di(QWidget* w, const QString& nome, int indice)
+{
+    T* t = qobject_cast<T*>(w);
+    if (!t)
+        throw std::logic_error("no control " + Layout::Chiave(nome, indice).toStdString() + " of that kind");
+    return t;
+}
+
+Controlli::Etichetta* Schermata::etichetta(const QString& n, int i) const { return Di<Controlli::Etichetta>(controllo(n, i), n, i); }
+Controlli::Immagine* Schermata::immagine(const QString& n, int i) const { return Di<Controlli::Immagine>(controllo(n, i), n, i); }
+Controlli::Pulsante* Schermata::pulsante(const QString& n, int i) const { return Di<Controlli::Pulsante>(controllo(n, i), n, i); }
+Controlli::Riquadro* Schermata::riquadro(const QString& n, int i) const { return Di<Controlli::Riquadro>(controllo(n, i), n, i); }
+
+QAction* Schermata::voceMenu(const QString& nome) const
+{
+    return voci.value(nome);
+}

@@ -1,0 +1,70 @@
+#pragma once
+// A screen: an object created the first time it is shown and kept until the program ends.
+// Showing it builds its window and controls from its designed layout and runs Form_Load;
+// unloading destroys the window and controls but keeps the object's own variables.
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include "app/Schermate.h"
+#include "ui/Controlli.h"
+#include "ui/Layout.h"
+
+class Tela;
+class QAction;
+
+class Finestra : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Finestra(QWidget* padre = nullptr);
+
+signals:
+    void chiusa();  // closed through the window frame
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+};
+
+class Schermata : public QObject {
+    Q_OBJECT
+public:
+    Schermata(Schermate::Id id, const Layout::Schermo& progetto);
+    ~Schermata() override;
+
+    Schermate::Id id() const { return identita; }
+    void Show();
+    void Unload();
+    bool caricata() const { return !finestra.isNull(); }
+
+    QMainWindow* window() const { return finestra; }
+    Tela* tela() const { return canvas; }
+    uint32_t sfondo() const;
+    void ImpostaSfondo(uint32_t bbggrr);
+
+    // The controls, by their designed name and index.
+    QWidget* controllo(const QString& nome, int indice = -1) const;
+    Controlli::Etichetta* etichetta(const QString& nome, int indice = -1) const;
+    Controlli::Immagine* immagine(const QString& nome, int indice = -1) const;
+    Controlli::Pulsante* pulsante(const QString& nome, int indice = -1) const;
+    Controlli::Riquadro* riquadro(const QString& nome, int indice = -1) const;
+    QAction* voceMenu(const QString& nome) const;
+
+protected:
+    virtual void Form_Load() {}
+    // Connects the freshly built controls to the screen's handlers.
+    virtual void Collega() {}
+
+    // Shows the target screen, then unloads this one.
+    void Passa(Schermate::Id destinazione);
+
+    const Layout::Schermo& progetto;
+
+private:
+    void Costruisci();
+
+    Schermate::Id identita;
+    QPointer<Finestra> finestra;
+    Tela* canvas = nullptr;
+    QHash<QString, QWidget*> controlli;
+    QHash<QString, QAction*> voci;
+};

@@ -1,0 +1,291 @@
+#include "ui/Controlli.h"
+
+#include "ui/Layout.h"
+#include "ui/Risorse.h"
+
+#include <QCache>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+#include <cstdio>
+
+namespace Controlli {
+
+QColor Colore(uint32_t bbggrr)
+{
+    return QColor(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
+}
+
+QPixmap Figura(const QString& nome, QSize dimensione)
+{
+    if (nome.isEmpty() || dimensione.isEmpty())
+        return {};
+    static QCache<QString, QPixmap> cache(64 * 1024 * 1024 / 1024);  // cost in KiB
+    const QString chiave = nome + '@' + QString::number(dimensione.width()) + 'x' + QString::number(dimensione.height());
+    if (QPixmap* p = cache.object(chiave))
+        return *p;
+    static QHash<QString, QSvgRenderer*> disegni;
+    QSvgRenderer*& r = disegni[nome];
+    if (!r) {
+        r = new QSvgRenderer(Risorse::PercorsoFigura(nome));
+        if (!r->isValid())
+            std::fprintf(stderr, "bussolino: picture \"%s\" is missing from the program\n", qPrintable(nome));
+    }
+    QPixmap p(dimensione);
+    p.fill(Qt::transparent);
+    if (r->isValid()) {
+        QPainter painter(&p);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // Keep the drawing's proportions, centred in the box.
+        QSizeF s = r->defaultSize();
+        s.scale(dimensione, Qt::KeepAspectRatio);
+        r->render(&painter, QRectF(QPointF((dimensione.width() - s.width()) / 2, (dimensione.height() - s.height()) / 2), s));
+    }
+    cache.insert(chiave, new QPixmap(p), qMax(1, int(qint64(p.width()) * p.height() * 4 / 1024)));
+    return p;
+}
+
+namespace {
+QSize InPixelDispositivo(const QWidget* w, QSize s)
+{
+    const qreal dpr = w->devicePixelRatioF();
+    return QSize(qRound(s.width() * dpr), qRound(s.height() * dpr));
+}
+
+QPixmap FiguraPer(const QWidget* w, const QString& nome, QSize logica)
+{
+    QPixmap p = Figura(nome, InPixelDispositivo(w, logica));
+    p.setDevicePixelRatio(w->devicePixelRatioF());
+    return p;
+}
+
+bool ClickSopra(QWidget* w, QMouseEvent* e)
+{
+    return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
+}
+}  // namespace
+
+// --- Etichetta
+
+Etichetta::Etichetta(QWidget* padre) : QLabel(padre)
+{
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+}
+
+void Etichetta::impostaTesto(const QString& t)
+{
+    esatto = t;
+    QString mostrato = t;
+    mostrato.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    setText(mostrato);
+}
+
+void Etichetta::impostaSfondo(uint32_t bbggrr)
+{
+    if (bbggrr == Layout::Nessuno) {
+        setAutoFillBackground(false);
+        return;
+    }
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Colore(bbggrr));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Etichetta::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (ClickSopra(this, e))
+        emit click();
+}
+
+// --- Immagine
+
+Immagine::Immagine(QWidget* padre) : QWidget(padre) {}
+
+void Immagine::impostaImmagine(const QImage& i)
+{
+    sorgente = i;
+    nomeFigura.clear();
+    cache = {};
+    update();
+}
+
+void Immagine::impostaFigura(const QString& nome)
+{
+    nomeFigura = nome;
+    sorgente = {};
+    cache = {};
+    update();
+}
+
+void Immagine::paintEvent(QPaintEvent*)
+{
+    const QSize voluta = InPixelDispositivo(this, size());
+    if (cache.isNull() || cache.size() != voluta) {
+        if (!nomeFigura.isEmpty()) {
+            cache = FiguraPer(this, nomeFigura, size());
+        } else if (!sorgente.isNull()) {
+            cache = QPixmap::fromImage(sorgente.scaled(voluta, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            cache.setDevicePixelRatio(devicePixelRatioF());
+        } else {
+            return;
+        }
+    }
+    QPainter(this).drawPixmap(0, 0, cache);
+}
+
+void Immagine::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (ClickSopra(this, e))
+        emit click();
+}
+
+// --- Pulsante
+
+Pulsante::Pulsante(QWidget* padre) : QAbstractButton(padre), sfondo(0xEC, 0xEC, 0xEC)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Pulsante::impostaSfondo(uint32_t bbggrr)
+{
+    sfondo = bbggrr == Layout::Nessuno ? QColor(0xEC, 0xEC, 0xEC) : Colore(bbggrr);
+    update();
+}
+
+void Pulsante::impostaFigura(const QString& nome)
+{
+    nomeFigura = nome;
+    update();
+}
+
+void Pulsante::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool giu = isDown();
+    const bool attivo = isEnabled();
+    const qreal u = qMax<qreal>(1.0, height() / 40.0);  // grows with the window's scale
+    const QRectF r = QRectF(rect()).adjusted(u, u, -u, -u);
+    const qreal raggio = qMin(r.height(), r.width()) * 0.18;
+
+    QColor base = sfondo;
+    if (!attivo)
+        base = QColor::fromHsvF(base.hsvHueF(), base.hsvSaturationF() * 0.45, qMin(1.0, base.valueF() * 0.9 + 0.08));
+    // A raised face: darker rim below, lighter rim above, the body in the button's own colour.
+    QPainterPath forma;
+    forma.addRoundedRect(r, raggio, raggio);
+    p.fillPath(forma, base.darker(giu ? 120 : 150));
+    QPainterPath corpo;
+    const QRectF rc = r.adjusted(0, giu ? 2 * u : 0, 0, -(giu ? 0 : 3 * u));
+    corpo.addRoundedRect(rc, raggio, raggio);
+    p.fillPath(corpo, giu ? base.darker(108) : base);
+    QPainterPath luce;
+    luce.addRoundedRect(rc.adjusted(2 * u, 1.5 * u, -2 * u, -rc.height() * 0.55), raggio * 0.7, raggio * 0.7);
+    QColor chiaro = Qt::white;
+    chiaro.setAlphaF(0.28);
+    p.fillPath(luce, chiaro);
+    p.setPen(QPen(base.darker(200), u));
+    p.drawPath(forma);
+
+    // Caption in black or white, whichever reads better on the button's colour.
+    const qreal luminanza = 0.299 * base.redF() + 0.587 * base.greenF() + 0.114 * base.blueF();
+    QColor inchiostro = luminanza > 0.45 ? QColor(0x10, 0x10, 0x10) : Qt::white;
+    if (!attivo)
+        inchiostro = luminanza > 0.45 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0);
+
+    QRectF area = rc.adjusted(3 * u, 2 * u, -3 * u, -2 * u);
+    if (!nomeFigura.isEmpty()) {
+        const QFontMetricsF fm(font());
+        const qreal lato = qMax<qreal>(8, qMin(area.height() - fm.height(), area.width()));
+        const QSize s(qRound(lato), qRound(lato));
+        QPixmap f = FiguraPer(this, nomeFigura, s);
+        if (!attivo) {
+            QImage grigia = f.toImage();
+            for (int y = 0; y < grigia.height(); ++y) {
+                QRgb* riga = reinterpret_cast<QRgb*>(grigia.scanLine(y));
+                for (int x = 0; x < grigia.width(); ++x) {
+                    const int g = qGray(riga[x]);
+                    riga[x] = qRgba(g, g, g, qAlpha(riga[x]) / 2);
+                }
+            }
+            f = QPixmap::fromImage(grigia);
+            f.setDevicePixelRatio(devicePixelRatioF());
+        }
+        const qreal alto = area.top() + qMax<qreal>(0, (area.height() - fm.height() - lato) / 2);
+        p.drawPixmap(QPointF(area.center().x() - lato / 2, alto), f);
+        area.setTop(alto + lato);
+        p.setPen(inchiostro);
+        p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text());
+    } else {
+        p.setPen(inchiostro);
+        p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+    if (hasFocus()) {
+        QPen tratto(inchiostro, u, Qt::DotLine);
+        p.setPen(tratto);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(rc.adjusted(3 * u, 3 * u, -3 * u, -3 * u), raggio * 0.6, raggio * 0.6);
+    }
+}
+
+// --- Riquadro
+
+Riquadro::Riquadro(QWidget* padre) : QWidget(padre) {}
+
+void Riquadro::impostaSfondo(uint32_t bbggrr)
+{
+    if (bbggrr == Layout::Nessuno) {
+        setAutoFillBackground(false);
+        return;
+    }
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Colore(bbggrr));
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Riquadro::impostaFigura(const QString& nome)
+{
+    nomeFigura = nome;
+    update();
+}
+
+void Riquadro::paintEvent(QPaintEvent*)
+{
+    if (!nomeFigura.isEmpty())
+        QPainter(this).drawPixmap(0, 0, FiguraPer(this, nomeFigura, size()));
+}
+
+// --- Linea
+
+Linea::Linea(QWidget* padre) : QWidget(padre)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Linea::impostaColore(uint32_t bbggrr)
+{
+    tinta = Colore(bbggrr);
+    update();
+}
+
+void Linea::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), tinta);
+}
+
+QCursor Puntatore()
+{
+    static const QCursor c = [] {
+        QPixmap p = Figura("puntatore", QSize(32, 32));
+        return p.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(p, 0, 0);
+    }();
+    return c;
+}
+
+}  // namespace Controlli

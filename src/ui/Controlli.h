@@ -1,0 +1,114 @@
+#pragma once
+// The kinds of control a designed screen is made of. Each reports clicks like its designed
+// counterpart and draws itself so that it scales with the window.
+#include <QAbstractButton>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdint>
+
+namespace Controlli {
+
+QColor Colore(uint32_t bbggrr);
+
+// A carried picture rendered at `dimensione` device pixels; cached, so repeated paints are free.
+QPixmap Figura(const QString& nome, QSize dimensione);
+
+// A text label. Its text is kept exactly as set (CR LF included) and shown with line breaks.
+class Etichetta : public QLabel {
+    Q_OBJECT
+public:
+    explicit Etichetta(QWidget* padre = nullptr);
+    void impostaTesto(const QString& testo);
+    QString testo() const { return esatto; }
+    void impostaSfondo(uint32_t bbggrr);
+
+signals:
+    void click();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QString esatto;
+};
+
+// An image control: a picture stretched to its box. A disabled image keeps its look and only
+// stops reacting to clicks.
+class Immagine : public QWidget {
+    Q_OBJECT
+public:
+    explicit Immagine(QWidget* padre = nullptr);
+    void impostaImmagine(const QImage& immagine);
+    void impostaFigura(const QString& nome);  // a carried picture
+    QImage immagine() const { return sorgente; }
+    QString figura() const { return nomeFigura; }
+    bool vuota() const { return sorgente.isNull() && nomeFigura.isEmpty(); }
+
+signals:
+    void click();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QImage sorgente;
+    QString nomeFigura;
+    QPixmap cache;
+};
+
+// A button that paints its own background colour, with an optional picture above its caption.
+class Pulsante : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit Pulsante(QWidget* padre = nullptr);
+    void impostaSfondo(uint32_t bbggrr);  // Layout::Nessuno: the usual button grey
+    void impostaFigura(const QString& nome);
+    QString figura() const { return nomeFigura; }
+    QSize sizeHint() const override { return {120, 40}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor sfondo;
+    QString nomeFigura;
+};
+
+// A picture box: clips the controls it holds, and may show a carried picture filling it.
+class Riquadro : public QWidget {
+    Q_OBJECT
+public:
+    explicit Riquadro(QWidget* padre = nullptr);
+    void impostaSfondo(uint32_t bbggrr);
+    void impostaFigura(const QString& nome);
+    QString figura() const { return nomeFigura; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString nomeFigura;
+};
+
+// A vertical line of a colour and width; clicks pass through it.
+class Linea : public QWidget {
+    Q_OBJECT
+public:
+    explicit Linea(QWidget* padre = nullptr);
+    void impostaColore(uint32_t bbggrr);
+    QColor colore() const { return tinta; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor tinta;
+};
+
+// The custom arrow pointer of "avanti" and "Avvio".
+QCursor Puntatore();
+
+}  // namespace Controlli

@@ -1,0 +1,20 @@
+#pragma once
+// The fonts and pictures the program carries inside itself (Qt resources built by
+// ui/risorse.cmake), so every machine shows the same letters and pictures.
+#include <QString>
+#include <QStringList>
+
+namespace Risorse {
+
+// Adds the carried fonts as application fonts; calling it again does nothing.
+// Needs the QGuiApplication to exist.
+void CaricaCaratteri();
+// The families that stand in for Arial and MS Sans Serif, and for Comic Sans MS,
+// as they were registered ("Liberation Sans", "Comic Neue").
+QString FamigliaArial();
+QString FamigliaComic();
+
+QString PercorsoFigura(const QString& nome);  // ":/figure/<nome>.svg"
+QStringList NomiFigure();                     // every carried picture, sorted
+
+}  // namespace Risorse

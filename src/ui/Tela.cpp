@@ -1,0 +1,79 @@
+#include "ui/Tela.h"
+
+#include "ui/Controlli.h"
+#include "ui/Risorse.h"
+
+#include <QPainter>
+#include <cmath>
+
+Tela::Tela(int larghezzaTwip, int altezzaTwip, QWidget* padre)
+    : QWidget(padre), larghezza(larghezzaTwip), altezza(altezzaTwip)
+{
+}
+
+QSize Tela::dimensioneProgettata() const
+{
+    return {larghezza / Layout::TwipPerPixel, altezza / Layout::TwipPerPixel};
+}
+
+void Tela::aggiungi(QWidget* w, const Layout::Controllo& c)
+{
+    posti.append({w, c, !c.contenitore.isEmpty()});
+    colloca(posti.last());
+}
+
+void Tela::impostaSfondo(uint32_t bbggrr)
+{
+    colore = bbggrr;
+    update();
+}
+
+void Tela::colloca(const Posto& p)
+{
+    const Layout::Controllo& c = p.progetto;
+    const qreal k = fattore / Layout::TwipPerPixel;
+    // Edges are rounded, not sizes, so neighbouring controls never open a gap between them.
+    auto x = [&](int twip) { return int(std::lround(twip * k)); };
+    QRect r;
+    if (c.tipo == Layout::Tipo::Linea) {
+        const int spessore = qMax(1, int(std::lround(c.spessore * fattore)));
+        const int cx = x(c.left);
+        r = QRect(cx - spessore / 2, x(c.top), spessore, x(c.top + c.height) - x(c.top));
+    } else {
+        r = QRect(x(c.left), x(c.top), x(c.left + c.width) - x(c.left), x(c.top + c.height) - x(c.top));
+    }
+    if (!p.nelRiquadro)
+        r.translate(scostamento);
+    p.widget->setGeometry(r);
+
+    if (c.tipo != Layout::Tipo::Linea && c.tipo != Layout::Tipo::Riquadro && c.tipo != Layout::Tipo::Immagine) {
+        QFont f(c.carattere.famiglia == Layout::Famiglia::Comic ? Risorse::FamigliaComic() : Risorse::FamigliaArial());
+        f.setBold(c.carattere.grassetto);
+        // Points at 96 dots per inch, so text keeps its designed size against the twip grid.
+        f.setPixelSize(qMax(1, int(std::lround(c.carattere.punti * 96.0 / 72.0 * fattore))));
+        p.widget->setFont(f);
+    }
+}
+
+void Tela::applica()
+{
+    const QSize base = dimensioneProgettata();
+    fattore = qMin(qreal(width()) / base.width(), qreal(height()) / base.height());
+    if (fattore <= 0)
+        fattore = 1.0;
+    scostamento = QPoint(int(std::lround((width() - base.width() * fattore) / 2)),
+                         int(std::lround((height() - base.height() * fattore) / 2)));
+    for (const Posto& p : posti)
+        colloca(p);
+}
+
+void Tela::resizeEvent(QResizeEvent*)
+{
+    applica();
+}
+
+void Tela::paintEvent(QPaintEvent*)
+{
+    if (colore != Layout::Nessuno)
+        QPainter(this).fillRect(rect(), Controlli::Colore(colore));
+}
