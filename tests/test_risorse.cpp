@@ -1,0 +1,97 @@
+// The fonts and pictures carried inside the program: all there, all drawable.
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QtTest>
+
+#include "ui/Risorse.h"
+
+class TestRisorse : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        // A picture Qt cannot read fully, or a font that fails to load, only warns.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    }
+
+    void catalogo()
+    {
+        // Every picture the screens ask for by name, and nothing forgotten in the build.
+        QStringList attese = {
+            QStringLiteral("avanti"), QStringLiteral("avvio"), QStringLiteral("bruco"),
+            QStringLiteral("cammello"), QStringLiteral("cane"), QStringLiteral("cavallo"),
+            QStringLiteral("cerbiatto"), QStringLiteral("ciao"), QStringLiteral("dinosauro"),
+            QStringLiteral("faccia_no"), QStringLiteral("faccia_si"), QStringLiteral("farfalla"),
+            QStringLiteral("gatto"), QStringLiteral("ghiandaia"), QStringLiteral("icona_avvio"),
+            QStringLiteral("icona_faccina"), QStringLiteral("insetto"), QStringLiteral("panda"),
+            QStringLiteral("pesce"), QStringLiteral("pesci_pagliaccio"), QStringLiteral("puntatore"),
+            QStringLiteral("tartaruga"), QStringLiteral("uccellino")};
+        QCOMPARE(Risorse::NomiFigure(), attese);
+        QCOMPARE(Risorse::PercorsoFigura(QStringLiteral("gatto")), QStringLiteral(":/figure/gatto.svg"));
+    }
+
+    void figura_data()
+    {
+        QTest::addColumn<QString>("nome");
+        for (const QString& nome : Risorse::NomiFigure())
+            QTest::newRow(qPrintable(nome)) << nome;
+    }
+
+    void figura()
+    {
+        QFETCH(QString, nome);
+        QSvgRenderer svg(Risorse::PercorsoFigura(nome));
+        QVERIFY(svg.isValid());
+        // Drawn from the size of a small button up to four times that; at least a
+        // tenth of the square must be painted, or something went missing.
+        for (int lato : {33, 4 * 33}) {
+            QImage img(lato, lato, QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            svg.render(&p);
+            p.end();
+            int pieni = 0;
+            for (int y = 0; y < lato; ++y)
+                for (int x = 0; x < lato; ++x)
+                    pieni += qAlpha(img.pixel(x, y)) > 0;
+            QVERIFY2(pieni * 10 >= lato * lato, qPrintable(QStringLiteral("%1 px painted at %2").arg(pieni).arg(lato)));
+        }
+    }
+
+    void riquadri_larghi()
+    {
+        // These two fill a 615 x 495 box: a square picture would leave bands.
+        for (const char* nome : {"pesci_pagliaccio", "bruco"}) {
+            const QRectF vb = QSvgRenderer(Risorse::PercorsoFigura(QLatin1String(nome))).viewBoxF();
+            QVERIFY2(qAbs(vb.width() / vb.height() - 615.0 / 495.0) < 0.02, nome);
+        }
+    }
+
+    void caratteri()
+    {
+        for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf",
+                                 "ComicNeue-Regular.otf", "ComicNeue-Bold.otf"})
+            QVERIFY2(QFile::exists(QStringLiteral(":/caratteri/") + QLatin1String(file)), file);
+
+        Risorse::CaricaCaratteri();
+        Risorse::CaricaCaratteri();
+        QCOMPARE(Risorse::FamigliaArial(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(Risorse::FamigliaComic(), QStringLiteral("Comic Neue"));
+        // Bold is carried too, so bold labels are not a synthetic imitation.
+        for (const QString& famiglia : {Risorse::FamigliaArial(), Risorse::FamigliaComic()}) {
+            QFont f(famiglia, 20, QFont::Bold);
+            QFontInfo info(f);
+            QCOMPARE(info.family(), famiglia);
+            QVERIFY(QFontDatabase::styles(famiglia).contains(QStringLiteral("Bold")));
+        }
+    }
+};
+
+QTEST_MAIN(TestRisorse)
+#include "test_risorse.moc"
