@@ -32,6 +32,7 @@ function(interno var cp)
   set(${var} "${testo}" PARENT_SCOPE)
 endfunction()
 
+# Replaces every `da` in the picture text; stops the build if there is none.
 function(sostituisci var da a)
   string(FIND "${${var}}" "${da}" dove)
   if(dove EQUAL -1)
@@ -48,9 +49,15 @@ endmacro()
 
 # Puts new shapes just before the first shape that starts with `prima`,
 # so that they are drawn under it and over everything before it.
-macro(inserisci_prima var prima nuovo)
-  sostituisci(${var} "${prima}" "${nuovo}${prima}")
-endmacro()
+function(inserisci_prima var prima nuovo)
+  string(FIND "${${var}}" "${prima}" dove)
+  if(dove EQUAL -1)
+    message(FATAL_ERROR "figure.cmake: '${prima}' not found while making ${NOME}")
+  endif()
+  string(SUBSTRING "${${var}}" 0 ${dove} davanti)
+  string(SUBSTRING "${${var}}" ${dove} -1 dietro)
+  set(${var} "${davanti}${nuovo}${dietro}" PARENT_SCOPE)
+endfunction()
 
 # ---------------------------------------------------------------- recipes
 
@@ -226,8 +233,5 @@ foreach(NOME IN LISTS NOMI)
   else()
     message(FATAL_ERROR "figure.cmake: no recipe and no drawing for picture '${NOME}'")
   endif()
-  # Written only when it changed, so an unchanged picture does not rebuild the resources.
-  file(WRITE "${DESTINAZIONE}/${NOME}.svg.tmp" "${svg}")
-  file(COPY_FILE "${DESTINAZIONE}/${NOME}.svg.tmp" "${DESTINAZIONE}/${NOME}.svg" ONLY_IF_DIFFERENT)
-  file(REMOVE "${DESTINAZIONE}/${NOME}.svg.tmp")
+  file(WRITE "${DESTINAZIONE}/${NOME}.svg" "${svg}")
 endforeach()
