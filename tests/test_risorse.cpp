@@ -46,6 +46,12 @@ private slots:
     void figura()
     {
         QFETCH(QString, nome);
+        QFile file(Risorse::PercorsoFigura(nome));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // Qt drops these without a word, leaving the picture wrong.
+        static const QRegularExpression ignorati(QStringLiteral("<(filter|mask|clipPath)\\b|\\b(filter|mask|clip-path)="));
+        QVERIFY2(!ignorati.match(QString::fromUtf8(file.readAll())).hasMatch(), "filter, mask or clipPath");
+
         QSvgRenderer svg(Risorse::PercorsoFigura(nome));
         QVERIFY(svg.isValid());
         // Drawn from the size of a small button up to four times that; at least a
@@ -71,6 +77,36 @@ private slots:
             const QRectF vb = QSvgRenderer(Risorse::PercorsoFigura(QLatin1String(nome))).viewBoxF();
             QVERIFY2(qAbs(vb.width() / vb.height() - 615.0 / 495.0) < 0.02, nome);
         }
+    }
+
+    void foglio()
+    {
+        // BUSSOLINO_FOGLIO_FIGURE=docs/pictures.png redraws the preview sheet of
+        // every carried picture, as Qt draws them.
+        const QString uscita = qEnvironmentVariable("BUSSOLINO_FOGLIO_FIGURE");
+        if (uscita.isEmpty())
+            QSKIP("set BUSSOLINO_FOGLIO_FIGURE to draw the preview sheet");
+        const QStringList nomi = Risorse::NomiFigure();
+        const int colonne = 6, lato = 150, cella = lato + 24, testo = 26;
+        const int righe = (int(nomi.size()) + colonne - 1) / colonne;
+        QImage foglio(colonne * cella, righe * (cella + testo), QImage::Format_RGB32);
+        foglio.fill(QColor(0xEE, 0xEE, 0xEE));
+        QPainter p(&foglio);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setFont(QFont(Risorse::FamigliaArial(), 12));
+        for (int i = 0; i < nomi.size(); ++i) {
+            QSvgRenderer svg(Risorse::PercorsoFigura(nomi[i]));
+            const QRect riquadro((i % colonne) * cella + 12, (i / colonne) * (cella + testo) + 12, lato, lato);
+            p.fillRect(riquadro, Qt::white);
+            QSizeF misura = svg.viewBoxF().size();
+            misura.scale(lato, lato, Qt::KeepAspectRatio);
+            QRectF dove(QPointF(), misura);
+            dove.moveCenter(QRectF(riquadro).center());
+            svg.render(&p, dove);
+            p.drawText(QRect(riquadro.left(), riquadro.bottom() + 4, lato, testo), Qt::AlignCenter, nomi[i]);
+        }
+        p.end();
+        QVERIFY(foglio.save(uscita));
     }
 
     void caratteri()
