@@ -198,14 +198,14 @@ void Pulsante::paintEvent(QPaintEvent*)
     if (!attivo)
         inchiostro = luminanza > 0.45 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0);
 
-    QRectF area = rc.adjusted(3 * u, 2 * u, -3 * u, -2 * u);
+    QRectF area = rc.adjusted(2 * u, u, -2 * u, -u);
     if (!nomeFigura.isEmpty()) {
         const QFontMetricsF fm(font());
         const qreal lato = qMax<qreal>(8, qMin(area.height() - fm.height(), area.width()));
         const QSize s(qRound(lato), qRound(lato));
         QPixmap f = FiguraPer(this, nomeFigura, s);
         if (!attivo) {
-            QImage grigia = f.toImage();
+            QImage grigia = f.toImage().convertToFormat(QImage::Format_ARGB32);
             for (int y = 0; y < grigia.height(); ++y) {
                 QRgb* riga = reinterpret_cast<QRgb*>(grigia.scanLine(y));
                 for (int x = 0; x < grigia.width(); ++x) {
