@@ -32,6 +32,7 @@ public:
     ~Schermata() override;
 
     Schermate::Id id() const { return identita; }
+    const Layout::Schermo& disegno() const { return progetto; }
     void Show();
     void Unload();
     bool caricata() const { return !finestra.isNull(); }

@@ -114,20 +114,8 @@ Schermata& Apri(Schermate::Id id)
     return Schermate::Oggetto(id);
 }
 
-namespace {
-QtMessageHandler predefinito = nullptr;
-void FiltraMessaggi(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo)
-{
-    // The offscreen platform complains about window calls it cannot carry out; that is noise here.
-    if (testo.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    predefinito(tipo, contesto, testo);
-}
-}  // namespace
-
 int EseguiTest(int argc, char** argv, QObject* test)
 {
-    predefinito = qInstallMessageHandler(FiltraMessaggi);
     Applicazione::Prepara(*qApp);
     return QTest::qExec(test, argc, argv);
 }
