@@ -1,0 +1,6 @@
+# The picture and sound tests read what the build made: build the generators' outputs first.
+if(TARGET test_figure AND TARGET figure_gif)
+  add_dependencies(test_figure figure_gif)
+  # The tests tell the parts of a figure apart by the colours the pictures are drawn in.
+  target_include_directories(test_figure PRIVATE ${CMAKE_SOURCE_DIR}/tools/figures)
+endif()
