@@ -7,12 +7,21 @@ class FormVeroFalso : public FormEsercizio {
 public:
     // One attempt draws Int(r * quante) + 1, then adds `aggiunta`.
     FormVeroFalso(Schermate::Id id, int quante, int aggiunta);
+    void LeggiFrasi() override;
     void GeneraEsercizio();
 
 protected:
     void Genera() override { GeneraEsercizio(); }
+    QList<QWidget*> ControlliRisposta() const override;
+    void CollegaRisposte() override;
 
 private:
+    void Command1_Click();  // "VERO"
+    void Command3_Click();  // "FALSO"
+
     const int quante;
     const int aggiunta;
+    QString Frasi[11];        // indexed by arm code, 1 to 4
+    int16_t NumeroFigura = 0;
+    int16_t FraseFalsa = 0;   // 0: the statement on screen is true, 1: false
 };
