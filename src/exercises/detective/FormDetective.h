@@ -7,11 +7,19 @@ class FormDetective : public FormEsercizio {
 public:
     enum class Insieme { DaDietro, DiFronte, UnoDeiDue };
     FormDetective(Schermate::Id id, Insieme insieme);
+    void LeggiFrasi() override;
     void GeneraEsercizio();
 
 protected:
     void Genera() override { GeneraEsercizio(); }
+    QList<QWidget*> ControlliRisposta() const override;
+    void CollegaRisposte() override;
 
 private:
+    void Image1_Click(int Index);
+
     const Insieme insieme;
+    QString Frasi[11];          // indexed by arm code, 1 to 4
+    int16_t NumeriFigure[6] = {};  // the pose shown by Image1(i)
+    int16_t FiguraGiusta = 0;   // the picture the description was made from
 };
