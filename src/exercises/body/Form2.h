@@ -1,6 +1,8 @@
 #pragma once
 #include "app/FormEsercizio.h"
 
+// "Alla mia......    1": the child clicks the white square on the side where the figure
+// says its kitten is; a right answer shows the kitten in that square.
 class Form2 : public FormEsercizio {
     Q_OBJECT
 public:
@@ -9,4 +11,10 @@ public:
 
 protected:
     void Genera() override { GeneraEsercizio(); }
+    QList<QWidget*> ControlliRisposta() const override;
+    void CollegaRisposte() override;
+
+private:
+    void Label3_Click(int Index);
+    int16_t LatoGiusto = 0;  // the square whose click is the right answer
 };
