@@ -1,5 +1,54 @@
 #include "exercises/body/Form3.h"
 
+#include "app/Casuale.h"
+#include "app/Figure.h"
+#include "app/ModuloColoriSuoni.h"
+
+namespace {
+constexpr int NumeroOggetti = 10;  // 0 to 4 left of the figure, 5 to 9 right of it
+}
+
 Form3::Form3() : FormEsercizio(Schermate::Id::Form3, false) {}
 
-void Form3::GeneraEsercizio() {}
+QList<QWidget*> Form3::ControlliRisposta() const
+{
+    return {controllo("Command1"), controllo("Command3")};
+}
+
+void Form3::CollegaRisposte()
+{
+    connect(pulsante("Command1"), &QAbstractButton::clicked, this, &Form3::Command1_Click);
+    connect(pulsante("Command3"), &QAbstractButton::clicked, this, &Form3::Command3_Click);
+}
+
+void Form3::GeneraEsercizio()
+{
+    ImpostaSfondo(ModuloColoriSuoni::ColoreCasuale());
+    for (int i = 0; i < NumeroOggetti; ++i)
+        riquadro("Picture1", i)->setVisible(false);
+    const int NumeroFigura = Casuale::Int(28) + 1;
+    // Pictures 1 to 28 face the child; 29 to 56 show the same figures from behind.
+    const bool DiFronte = Casuale::Int(2) == 1;
+    immagine("Image1")->impostaImmagine(Figure::Carica(DiFronte ? NumeroFigura : NumeroFigura + 28));
+    const int Posizione = Casuale::Int(NumeroOggetti);
+    riquadro("Picture1", Posizione)->setVisible(true);
+    // A figure facing the child has its own left side on the child's right, and the other way round.
+    const bool colonnaDestra = Posizione >= NumeroOggetti / 2;
+    RispostaGiusta = (colonnaDestra == DiFronte) ? 1 : 0;
+}
+
+void Form3::Command1_Click()
+{
+    if (RispostaGiusta == 0)
+        PassiGiusti([this] { AbilitaRisposte(false); });
+    else
+        PassiSbagliati();
+}
+
+void Form3::Command3_Click()
+{
+    if (RispostaGiusta == 1)
+        PassiGiusti([this] { AbilitaRisposte(false); });
+    else
+        PassiSbagliati();
+}
