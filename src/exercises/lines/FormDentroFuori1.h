@@ -1,6 +1,9 @@
 #pragma once
 #include "app/FormEsercizio.h"
 
+// "A destra di......  1": one animal in a white field split by a green line; the child
+// says whether it is to the right ("DESTRA") or the left ("SINISTRA") of the line.
+// The screen keeps its own counts and its light cyan background.
 class FormDentroFuori1 : public FormEsercizio {
     Q_OBJECT
 public:
@@ -8,7 +11,12 @@ public:
 
 protected:
     void Genera() override { PreparaEsercizio(); }
+    QList<QWidget*> ControlliRisposta() const override;
+    void CollegaRisposte() override;
+    void Command2_Click() override;
 
 private:
     void PreparaEsercizio();
+    void Rispondi(Controlli::Pulsante* premuto, bool giusta);
+    int16_t Posizione = 1;  // the animal on show: 1 to 15 right of the line, 16 to 30 left
 };
