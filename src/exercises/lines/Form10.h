@@ -1,6 +1,9 @@
 #pragma once
 #include "app/FormEsercizio.h"
 
+// "A destra di...... 2": one animal in a white field cut by a yellow line on the left and a
+// green one on the right; the child places it against both lines, one pair of buttons per
+// line, in either order. The screen keeps its own counts and its light violet background.
 class Form10 : public FormEsercizio {
     Q_OBJECT
 public:
@@ -8,7 +11,15 @@ public:
 
 protected:
     void Genera() override { PreparaEsercizio(); }
+    QList<QWidget*> ControlliRisposta() const override;
+    void CollegaRisposte() override;
+    void Command2_Click() override;
 
 private:
+    struct Risposta;
     void PreparaEsercizio();
+    void Rispondi(const Risposta& r);
+    // The animal on show: 1 to 15 right of the green line, 16 to 30 between the lines,
+    // 31 to 45 left of the yellow line.
+    int16_t Posizione = 1;
 };
