@@ -124,6 +124,21 @@ private slots:
         QVERIFY(s.pulsante("Command2")->isEnabled());
     }
 
+    void contiLeggibiliSuOgniColore()
+    {
+        Ambiente a;
+        Schermata& s = Apri(Id::Form1);
+        for (uint32_t colore : {0xC0C0FFu, 0x8080FFu, 0x0000FFu, 0x80C0FFu, 0x0080FFu, 0xC0FFFFu, 0x00FFFFu, 0x0040C0u,
+                                0x80FF80u, 0x00C000u, 0xFFFFC0u, 0xFFFF00u, 0xFFC0C0u, 0xFFC0FFu, 0xE0E0E0u, 0xFF0000u,
+                                0xFF00FFu}) {
+            s.ImpostaSfondo(colore);
+            const QColor testo = s.etichetta("EtichettaEsatti")->palette().color(QPalette::WindowText);
+            const QColor fondo = Controlli::Colore(colore);
+            const auto luce = [](const QColor& c) { return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF(); };
+            QVERIFY2(qAbs(luce(testo) - luce(fondo)) > 0.4, qPrintable(QString::number(colore, 16)));
+        }
+    }
+
     void ordineDiTabulazioneDelMenu()
     {
         Ambiente a;

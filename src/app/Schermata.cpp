@@ -75,8 +75,19 @@ uint32_t Schermata::sfondo() const
 
 void Schermata::ImpostaSfondo(uint32_t bbggrr)
 {
-    if (canvas)
-        canvas->impostaSfondo(bbggrr);
+    if (!canvas)
+        return;
+    canvas->impostaSfondo(bbggrr);
+    // Text drawn straight on the background (the counts, the title) stays readable on every
+    // colour of the list: black on light colours, white on dark ones.
+    const QColor inchiostro = Controlli::InchiostroSu(Controlli::Colore(bbggrr));
+    for (Controlli::Etichetta* e : canvas->findChildren<Controlli::Etichetta*>(Qt::FindDirectChildrenOnly)) {
+        if (e->autoFillBackground())
+            continue;
+        QPalette p = e->palette();
+        p.setColor(QPalette::WindowText, inchiostro);
+        e->setPalette(p);
+    }
 }
 
 void Schermata::Costruisci()

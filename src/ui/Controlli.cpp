@@ -5,11 +5,14 @@
 
 #include <QCache>
 #include <QFile>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
 #include <cstdio>
+#include <memory>
+#include <unordered_map>
 
 namespace Controlli {
 
@@ -26,10 +29,11 @@ QPixmap Figura(const QString& nome, QSize dimensione)
     const QString chiave = nome + '@' + QString::number(dimensione.width()) + 'x' + QString::number(dimensione.height());
     if (QPixmap* p = cache.object(chiave))
         return *p;
-    static QHash<QString, QSvgRenderer*> disegni;
-    QSvgRenderer*& r = disegni[nome];
+    // Each drawing is parsed once and kept for the whole run; the map owns it, so it goes at exit.
+    static std::unordered_map<QString, std::unique_ptr<QSvgRenderer>> disegni;
+    std::unique_ptr<QSvgRenderer>& r = disegni[nome];
     if (!r) {
-        r = new QSvgRenderer(Risorse::PercorsoFigura(nome));
+        r = std::make_unique<QSvgRenderer>(Risorse::PercorsoFigura(nome));
         if (!r->isValid())
             std::fprintf(stderr, "bussolino: picture \"%s\" is missing from the program\n", qPrintable(nome));
     }
@@ -192,11 +196,9 @@ void Pulsante::paintEvent(QPaintEvent*)
     p.setPen(QPen(base.darker(200), u));
     p.drawPath(forma);
 
-    // Caption in black or white, whichever reads better on the button's colour.
-    const qreal luminanza = 0.299 * base.redF() + 0.587 * base.greenF() + 0.114 * base.blueF();
-    QColor inchiostro = luminanza > 0.45 ? QColor(0x10, 0x10, 0x10) : Qt::white;
+    QColor inchiostro = InchiostroSu(base);
     if (!attivo)
-        inchiostro = luminanza > 0.45 ? QColor(0x80, 0x80, 0x80) : QColor(0xE0, 0xE0, 0xE0);
+        inchiostro = inchiostro == Qt::white ? QColor(0xE0, 0xE0, 0xE0) : QColor(0x80, 0x80, 0x80);
 
     QRectF area = rc.adjusted(2 * u, u, -2 * u, -u);
     if (!nomeFigura.isEmpty()) {
@@ -225,12 +227,24 @@ void Pulsante::paintEvent(QPaintEvent*)
         p.setPen(inchiostro);
         p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
     }
-    if (hasFocus()) {
+    if (hasFocus() && focusDaTastiera) {
         QPen tratto(inchiostro, u, Qt::DotLine);
         p.setPen(tratto);
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(rc.adjusted(3 * u, 3 * u, -3 * u, -3 * u), raggio * 0.6, raggio * 0.6);
     }
+}
+
+void Pulsante::focusInEvent(QFocusEvent* e)
+{
+    focusDaTastiera = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    QAbstractButton::focusInEvent(e);
+}
+
+QColor InchiostroSu(const QColor& sfondo)
+{
+    const qreal luminanza = 0.299 * sfondo.redF() + 0.587 * sfondo.greenF() + 0.114 * sfondo.blueF();
+    return luminanza > 0.45 ? QColor(0x10, 0x10, 0x10) : QColor(Qt::white);
 }
 
 // --- Riquadro

@@ -71,11 +71,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     QColor sfondo;
     QString nomeFigura;
+    bool focusDaTastiera = false;  // the focus frame shows only for keyboard users
 };
+
+// Black or white, whichever reads better on `sfondo`.
+QColor InchiostroSu(const QColor& sfondo);
 
 // A picture box: clips the controls it holds, and may show a carried picture filling it.
 class Riquadro : public QWidget {
