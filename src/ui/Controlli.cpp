@@ -66,6 +66,17 @@ QPixmap FiguraPer(const QWidget* w, const QString& nome, QSize logica)
     return p;
 }
 
+// A colour of its own, or none: then what lies behind shows through.
+void RiempiSfondo(QWidget* w, uint32_t bbggrr)
+{
+    w->setAutoFillBackground(bbggrr != Layout::Nessuno);
+    if (bbggrr == Layout::Nessuno)
+        return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, Colore(bbggrr));
+    w->setPalette(p);
+}
+
 bool ClickSopra(QWidget* w, QMouseEvent* e)
 {
     return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
@@ -90,14 +101,7 @@ void Etichetta::impostaTesto(const QString& t)
 
 void Etichetta::impostaSfondo(uint32_t bbggrr)
 {
-    if (bbggrr == Layout::Nessuno) {
-        setAutoFillBackground(false);
-        return;
-    }
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Colore(bbggrr));
-    setPalette(p);
-    setAutoFillBackground(true);
+    RiempiSfondo(this, bbggrr);
 }
 
 void Etichetta::mouseReleaseEvent(QMouseEvent* e)
@@ -253,14 +257,7 @@ Riquadro::Riquadro(QWidget* padre) : QWidget(padre) {}
 
 void Riquadro::impostaSfondo(uint32_t bbggrr)
 {
-    if (bbggrr == Layout::Nessuno) {
-        setAutoFillBackground(false);
-        return;
-    }
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Colore(bbggrr));
-    setPalette(p);
-    setAutoFillBackground(true);
+    RiempiSfondo(this, bbggrr);
 }
 
 void Riquadro::impostaFigura(const QString& nome)
