@@ -123,7 +123,10 @@ void Schermata::Costruisci()
             auto* e = new Etichetta(padre);
             e->impostaTesto(c.testo);
             e->impostaSfondo(c.sfondo);
-            e->setAlignment((c.allinea == Layout::Allinea::Centro ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            // A white one-line text box reads best with its sentence in the middle of it.
+            const bool riga = c.sfondo != Layout::Nessuno && c.height <= 800;
+            e->setAlignment((c.allinea == Layout::Allinea::Centro ? Qt::AlignHCenter : Qt::AlignLeft)
+                            | (riga ? Qt::AlignVCenter : Qt::AlignTop));
             w = e;
             break;
         }

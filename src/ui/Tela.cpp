@@ -53,6 +53,9 @@ void Tela::colloca(const Posto& p)
         f.setPixelSize(qMax(1, int(std::lround(c.carattere.punti * 96.0 / 72.0 * fattore))));
         p.widget->setFont(f);
     }
+    // Text in a white box keeps a little air from the box's edges.
+    if (auto* e = qobject_cast<Controlli::Etichetta*>(p.widget); e && c.sfondo != Layout::Nessuno)
+        e->setMargin(int(std::lround(3 * fattore)));
 }
 
 void Tela::applica()

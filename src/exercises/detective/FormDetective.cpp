@@ -17,17 +17,7 @@ bool StessaPosa(int a, int b)
 }
 }  // namespace
 
-FormDetective::FormDetective(Schermate::Id id, Insieme insieme) : FormEsercizio(id, false), insieme(insieme) {}
-
-void FormDetective::LeggiFrasi()
-{
-    for (QString& f : Frasi)
-        f.clear();
-    Frasi[1] = QStringLiteral("APERTO VERSO L'ALTO");
-    Frasi[2] = QStringLiteral("VERSO L'ESTERNO");
-    Frasi[3] = QStringLiteral("IN ALTO");
-    Frasi[4] = QStringLiteral("IN BASSO");
-}
+FormDetective::FormDetective(Schermate::Id id, Insieme insieme) : FormConFrasi(id, false), insieme(insieme) {}
 
 QList<QWidget*> FormDetective::ControlliRisposta() const
 {

@@ -1,13 +1,12 @@
 #pragma once
-#include "app/FormEsercizio.h"
+#include "app/FormConFrasi.h"
 
 // "Il detective" 1 to 3: one screen type; the three differ only in the set of pictures.
-class FormDetective : public FormEsercizio {
+class FormDetective : public FormConFrasi {
     Q_OBJECT
 public:
     enum class Insieme { DaDietro, DiFronte, UnoDeiDue };
     FormDetective(Schermate::Id id, Insieme insieme);
-    void LeggiFrasi() override;
     void GeneraEsercizio();
 
 protected:
@@ -19,7 +18,6 @@ private:
     void Image1_Click(int Index);
 
     const Insieme insieme;
-    QString Frasi[11];          // indexed by arm code, 1 to 4
     int16_t NumeriFigure[6] = {};  // the pose shown by Image1(i)
     int16_t FiguraGiusta = 0;   // the picture the description was made from
 };

@@ -6,18 +6,8 @@
 #include "app/Modulo1.h"
 
 FormVeroFalso::FormVeroFalso(Schermate::Id id, int quante, int aggiunta)
-    : FormEsercizio(id, false), quante(quante), aggiunta(aggiunta)
+    : FormConFrasi(id, false), quante(quante), aggiunta(aggiunta)
 {
-}
-
-void FormVeroFalso::LeggiFrasi()
-{
-    for (QString& f : Frasi)
-        f.clear();
-    Frasi[1] = QStringLiteral("APERTO VERSO L'ALTO");
-    Frasi[2] = QStringLiteral("VERSO L'ESTERNO");
-    Frasi[3] = QStringLiteral("IN ALTO");
-    Frasi[4] = QStringLiteral("IN BASSO");
 }
 
 QList<QWidget*> FormVeroFalso::ControlliRisposta() const

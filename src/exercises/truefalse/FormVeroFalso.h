@@ -1,13 +1,12 @@
 #pragma once
-#include "app/FormEsercizio.h"
+#include "app/FormConFrasi.h"
 
 // "Vero e falso" 1 to 3: one screen type; the three differ only in the range of the pose draw.
-class FormVeroFalso : public FormEsercizio {
+class FormVeroFalso : public FormConFrasi {
     Q_OBJECT
 public:
     // One attempt draws Int(r * quante) + 1, then adds `aggiunta`.
     FormVeroFalso(Schermate::Id id, int quante, int aggiunta);
-    void LeggiFrasi() override;
     void GeneraEsercizio();
 
 protected:
@@ -21,7 +20,6 @@ private:
 
     const int quante;
     const int aggiunta;
-    QString Frasi[11];        // indexed by arm code, 1 to 4
     int16_t NumeroFigura = 0;
     int16_t FraseFalsa = 0;   // 0: the statement on screen is true, 1: false
 };
