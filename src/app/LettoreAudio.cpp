@@ -87,6 +87,16 @@ bool LettoreAudio::Apri()
     formato.setChannelCount(1);
     formato.setSampleFormat(QAudioFormat::Int16);
     uscita = new QAudioSink(dispositivo, formato, this);
+    // The program's player lives until exit, past the application: let go of the stream while
+    // the sound system is still there, or quitting after any sound crashes.
+    connect(QCoreApplication::instance(), &QObject::destroyed, this, [this] {
+        timer.stop();
+        if (uscita)
+            uscita->stop();
+        delete uscita;
+        uscita = nullptr;
+        flusso = nullptr;
+    });
     // About 50 ms queued ahead: short enough that an answer is heard at once.
     uscita->setBufferSize(Frequenza / 20 * Canale);
     flusso = uscita->start();
