@@ -1,9 +1,11 @@
 # The two commands: `make run` and `make test`. Both set up the machine first.
 BUILD ?= build
+# test_soak alone, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 export XDG_RUNTIME_DIR ?= /tmp/bussolino-runtime-$(shell id -u)
 
-.PHONY: deps build run test bench clean
+.PHONY: deps build asan run test soak bench clean
 
 deps:
 	@scripts/install-deps
@@ -13,14 +15,24 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+asan: deps
+	@mkdir -p -m 700 $(XDG_RUNTIME_DIR)
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUSSOLINO_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) --target test_soak -j $(JOBS)
+
 run: build
 	./$(BUILD)/bussolino
 
-test: build
+test: build asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R '^test_soak$$'
+
+# The long random-click soak under the sanitizers: 200,000 actions.
+soak: asan
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest -V -R '^test_soak_lungo$$'
 
 bench: build
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
