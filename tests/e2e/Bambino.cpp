@@ -320,7 +320,7 @@ public:
     }
 
     // Waits for a message box on top of the screen.
-    SchermoX::Finestra AspettaRiquadro(const QString& cosa)
+    SchermoX::Finestra AspettaRiquadro(const QString& cosa, bool domanda = true)
     {
         SchermoX::Finestra box;
         Aspetta(
@@ -333,7 +333,22 @@ public:
                 return false;
             },
             cosa);
+        Riconosci(box, domanda, cosa);
         return box;
+    }
+
+    // A question has "Sì" (green icon) and "No" (red icon); the information box only "OK" (green).
+    void Riconosci(const SchermoX::Finestra& box, bool domanda, const QString& cosa)
+    {
+        QImage img;
+        Aspetta(
+            [&] {
+                img = SchermoX::Cattura(box.geometria);
+                return Lettura::IconaVerde(img).x() >= 0;
+            },
+            cosa + " painted");
+        Verifica((Lettura::IconaRossa(img).x() >= 0) == domanda,
+                 cosa + (domanda ? ": no \"No\" button" : ": a \"No\" button in the information box"));
     }
 
     // Clicks the button of the box whose icon is green (Sì, OK) or red (No).
@@ -678,7 +693,7 @@ public:
         Passo(schermo + ": \"Esci\", \"No\": counts and exercise kept");
 
         SchermoX::Clicca(voci[1]);
-        Rispondi(AspettaRiquadro(schermo + ": the information box"), true);
+        Rispondi(AspettaRiquadro(schermo + ": the information box", false), true);
         Stato(Faccia::Ride, true, schermo + " after the information box");
         Passo(schermo + ": the information box, OK");
 
