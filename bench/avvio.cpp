@@ -1,8 +1,8 @@
 // Start-up and memory of the real program, watched from outside through the X server, against
 // a bare Qt Widgets window started the same way in the same run.
 //
-//   bench_avvio start <rounds> <program> <bare window>
-//     Starts each in turn (alternating, after one unmeasured start of each), and times from just
+//   bench_avvio start <rounds> <program> <bare window> [<bare window + the program's libraries>]
+//     Starts each in turn (taking turns, after one unmeasured start of each), and times from just
 //     before exec to the first top-level window mapped, and to that window painted all over.
 //     "Painted" is read from the X DAMAGE extension: a damage object is made on every top-level
 //     window as soon as it is created, before it can be mapped, and the window counts as painted
@@ -281,38 +281,42 @@ double Mediana(std::vector<double> v)
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-int Partenza(int giri, const std::string& programma, const std::string& nudo)
+int Partenza(int giri, const std::vector<std::string>& programmi)
 {
+    static const char* nomi[] = {"program", "bare window", "bare window + the program's libraries"};
+    const size_t n = programmi.size();
     Osservatore o;
     // One unmeasured start of each fills the file cache and the font cache.
-    UnAvvio(o, programma);
-    UnAvvio(o, nudo);
-    std::vector<double> pm, pd, nm, nd;
+    for (const std::string& p : programmi)
+        UnAvvio(o, p);
+    std::vector<std::vector<double>> mappate(n), dipinte(n);
     int falliti = 0;
     for (int i = 0; i < giri; ++i) {
-        // Alternating order (ABBA) so that a drift of the machine weighs on both alike.
-        const bool primaIlProgramma = i % 2 == 0;
-        for (int k = 0; k < 2; ++k) {
-            const bool programmaOra = (k == 0) == primaIlProgramma;
-            const auto r = UnAvvio(o, programmaOra ? programma : nudo);
+        // Each round starts with a different one, so a drift of the machine weighs on all alike.
+        for (size_t k = 0; k < n; ++k) {
+            const size_t j = (size_t(i) + k) % n;
+            const auto r = UnAvvio(o, programmi[j]);
             if (!r) {
                 ++falliti;
                 continue;
             }
-            (programmaOra ? pm : nm).push_back(r->mappata);
-            (programmaOra ? pd : nd).push_back(r->dipinta);
+            mappate[j].push_back(r->mappata);
+            dipinte[j].push_back(r->dipinta);
         }
     }
-    if (pd.empty() || nd.empty())
-        Muori("no start was seen painted");
-    std::printf("start-up, %d alternating starts of each (exec -> window mapped -> painted all over):\n", giri);
-    std::printf("  program      mapped %7.1f ms   painted %7.1f ms   (median of %zu)\n", Mediana(pm), Mediana(pd),
-                pd.size());
-    std::printf("  bare window  mapped %7.1f ms   painted %7.1f ms   (median of %zu)\n", Mediana(nm), Mediana(nd),
-                nd.size());
-    const double rapporto = Mediana(pd) / Mediana(nd);
+    for (size_t j = 0; j < n; ++j)
+        if (dipinte[j].empty())
+            Muori("no start of " + programmi[j] + " was seen painted");
+    std::printf("start-up, %d starts of each taking turns (exec -> first window mapped -> painted all over):\n", giri);
+    for (size_t j = 0; j < n; ++j)
+        std::printf("  %-38s mapped %7.1f ms   painted %7.1f ms   (median of %zu)\n", nomi[j], Mediana(mappate[j]),
+                    Mediana(dipinte[j]), dipinte[j].size());
+    const double rapporto = Mediana(dipinte[0]) / Mediana(dipinte[1]);
     std::printf("  ratio program / bare window, painted: %.2f x  (target within 1.30 x: %s)\n", rapporto,
                 rapporto <= 1.3 ? "met" : "MISSED");
+    if (n > 2)
+        std::printf("  of the %.1f ms between them, loading the program's libraries takes %.1f ms\n",
+                    Mediana(dipinte[0]) - Mediana(dipinte[1]), Mediana(dipinte[2]) - Mediana(dipinte[1]));
     if (falliti)
         std::printf("  %d starts not seen painted within 20 s were left out\n", falliti);
     return 0;
@@ -436,12 +440,12 @@ int main(int argc, char** argv)
 {
     std::signal(SIGPIPE, SIG_IGN);
     const std::string modo = argc > 1 ? argv[1] : "";
-    if (modo == "start" && argc == 5)
-        return Partenza(std::atoi(argv[2]), argv[3], argv[4]);
+    if (modo == "start" && (argc == 5 || argc == 6))
+        return Partenza(std::atoi(argv[2]), std::vector<std::string>(argv + 3, argv + argc));
     if (modo == "tour" && argc == 5)
         return Giro(argv[2], argv[3], argv[4]);
     std::fprintf(stderr,
-                 "usage: bench_avvio start <rounds> <program> <bare window>\n"
+                 "usage: bench_avvio start <rounds> <program> <bare window> [<bare window + libraries>]\n"
                  "       bench_avvio tour <program> <bare window> <positions from bench_posizioni>\n");
     return 2;
 }
