@@ -8,8 +8,9 @@ if(BUSSOLINO_SANITIZE)
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
   set_property(TEST test_soak APPEND PROPERTY ENVIRONMENT ${BUSSOLINO_SANITIZER_ENV})
 
+  # Qt Test stops a test function after five minutes unless told otherwise.
   add_test(NAME test_soak_lungo COMMAND test_soak)
   set_tests_properties(test_soak_lungo PROPERTIES
-    ENVIRONMENT "${BUSSOLINO_TEST_ENV};${BUSSOLINO_SANITIZER_ENV};BUSSOLINO_SOAK_AZIONI=200000"
+    ENVIRONMENT "${BUSSOLINO_TEST_ENV};${BUSSOLINO_SANITIZER_ENV};BUSSOLINO_SOAK_AZIONI=200000;QTEST_FUNCTION_TIMEOUT=7200000"
     TIMEOUT 7200)
 endif()

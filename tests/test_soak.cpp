@@ -159,8 +159,13 @@ private slots:
         Assesta();
         Osserva(0, 0);
 
+        const int passo = qMax(1000, quante / 10);
         for (numero = 1; numero <= quante; ++numero) {
             UnaAzione(a);
+            if (numero % passo == 0 && numero < quante) {
+                std::printf("soak: %d actions, %.0f s\n", numero, orologio.elapsed() / 1000.0);
+                std::fflush(stdout);
+            }
             if (QTest::currentTestFailed() || !rotto.isEmpty()) {
                 Storia();
                 QFAIL(qPrintable(QString("action %1: %2").arg(numero).arg(rotto.isEmpty() ? "a check failed" : rotto)));
