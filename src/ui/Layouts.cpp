@@ -19,14 +19,21 @@ const Carattere Arial18B{Famiglia::Sans, 18, true};
 const Carattere SansSerif135{Famiglia::Sans, 13.5, false};
 const Carattere SansSerif135B{Famiglia::Sans, 13.5, true};
 
-Controllo Etichetta(const QString& nome, int indice, int l, int t, int w, int h, const QString& testo,
-                    Carattere c, uint32_t sfondo = Nessuno, Allinea a = Allinea::Sinistra)
+// What every control has: its name, index, kind and rectangle.
+Controllo Base(const QString& nome, int indice, Tipo tipo, int l, int t, int w, int h)
 {
     Controllo k;
     k.nome = nome;
     k.indice = indice;
-    k.tipo = Tipo::Etichetta;
+    k.tipo = tipo;
     k.left = l, k.top = t, k.width = w, k.height = h;
+    return k;
+}
+
+Controllo Etichetta(const QString& nome, int indice, int l, int t, int w, int h, const QString& testo,
+                    Carattere c, uint32_t sfondo = Nessuno, Allinea a = Allinea::Sinistra)
+{
+    Controllo k = Base(nome, indice, Tipo::Etichetta, l, t, w, h);
     k.testo = testo;
     k.carattere = c;
     k.sfondo = sfondo;
@@ -36,11 +43,7 @@ Controllo Etichetta(const QString& nome, int indice, int l, int t, int w, int h,
 
 Controllo Immagine(const QString& nome, int indice, int l, int t, int w, int h, const QString& figura = {})
 {
-    Controllo k;
-    k.nome = nome;
-    k.indice = indice;
-    k.tipo = Tipo::Immagine;
-    k.left = l, k.top = t, k.width = w, k.height = h;
+    Controllo k = Base(nome, indice, Tipo::Immagine, l, t, w, h);
     k.figura = figura;
     return k;
 }
@@ -48,10 +51,7 @@ Controllo Immagine(const QString& nome, int indice, int l, int t, int w, int h, 
 Controllo Pulsante(const QString& nome, int l, int t, int w, int h, const QString& testo, Carattere c,
                    uint32_t sfondo = Nessuno, const QString& figura = {})
 {
-    Controllo k;
-    k.nome = nome;
-    k.tipo = Tipo::Pulsante;
-    k.left = l, k.top = t, k.width = w, k.height = h;
+    Controllo k = Base(nome, -1, Tipo::Pulsante, l, t, w, h);
     k.testo = testo;
     k.carattere = c;
     k.sfondo = sfondo;
@@ -62,25 +62,18 @@ Controllo Pulsante(const QString& nome, int l, int t, int w, int h, const QStrin
 Controllo Riquadro(const QString& nome, int indice, int l, int t, int w, int h, const QString& figura,
                    uint32_t sfondo = Nessuno, const QString& contenitore = {})
 {
-    Controllo k;
-    k.nome = nome;
-    k.indice = indice;
-    k.tipo = Tipo::Riquadro;
-    k.left = l, k.top = t, k.width = w, k.height = h;
+    Controllo k = Base(nome, indice, Tipo::Riquadro, l, t, w, h);
     k.figura = figura;
     k.sfondo = sfondo;
     k.contenitore = contenitore;
     return k;
 }
 
+// A line stands at x = left, from y1 to y2.
 Controllo Linea(const QString& nome, int indice, int x, int y1, int y2, uint32_t colore,
                 const QString& contenitore = {})
 {
-    Controllo k;
-    k.nome = nome;
-    k.indice = indice;
-    k.tipo = Tipo::Linea;
-    k.left = x, k.top = y1, k.width = 0, k.height = y2 - y1;
+    Controllo k = Base(nome, indice, Tipo::Linea, x, y1, 0, y2 - y1);
     k.sfondo = colore;
     k.spessore = 9;
     k.contenitore = contenitore;
