@@ -2,12 +2,13 @@
 // click shows its face, offscreen, with the program's own code. Every timed step ends with the
 // window painted, since what counts is what the child sees.
 #include "support/Aiuto.h"
+#include "framework/Registro.h"
 
-#include "app/Applicazione.h"
-#include "app/Figure.h"
-#include "app/Modulo1.h"
-#include "app/Percorsi.h"
-#include "app/Schermata.h"
+#include "Applicazione.h"
+#include "services/Figure.h"
+#include "services/Modulo1.h"
+#include "services/Percorsi.h"
+#include "framework/Schermata.h"
 #include "ui/Controlli.h"
 
 #include <QApplication>
@@ -32,28 +33,27 @@ using Schermate::Id;
 struct Voce {
     Id id;
     const char* nome;
-    const char* risposta;  // the first answer control; none on the title and the menu
-    int indice;
+    QString risposta;  // the first control the layout marks as an answer; none on the title and the menu
+    int indice = -1;
 };
-// Every screen of the program, in the order of Schermate::Id.
-constexpr Voce Tutte[] = {
-    {Id::FormAvvio, "FormAvvio", nullptr, -1},
-    {Id::FormMenu, "FormMenu", nullptr, -1},
-    {Id::Form1, "Form1", "Label3", 0},
-    {Id::Form2, "Form2", "Label3", 0},
-    {Id::Form3, "Form3", "Command1", -1},
-    {Id::Form4, "Form4", "Command1", -1},
-    {Id::Form5, "Form5", "Command1", -1},
-    {Id::Form6, "Form6", "Command1", -1},
-    {Id::Form7, "Form7", "Image1", 0},
-    {Id::Form8, "Form8", "Image1", 0},
-    {Id::Form9, "Form9", "Image1", 0},
-    {Id::Form10, "Form10", "Command1", -1},
-    {Id::FormDentroFuori1, "FormDentroFuori1", "Command1", -1},
-};
-static_assert(std::size(Tutte) == size_t(Schermate::Numero), "one row for every screen");
+// Every screen of the table of screens.
+const std::vector<Voce>& tutte()
+{
+    static const std::vector<Voce> t = [] {
+        std::vector<Voce> v;
+        for (const Schermate::Voce& s : Schermate::tabella()) {
+            Voce x{s.id, s.nome, {}, -1};
+            for (const Layout::Controllo& c : Schermate::layout(s.id).controlli)
+                if (c.risposta && x.risposta.isEmpty())
+                    x.risposta = c.nome, x.indice = c.indice;
+            v.push_back(x);
+        }
+        return v;
+    }();
+    return t;
+}
 
-bool Esercizio(Id id) { return id != Id::FormAvvio && id != Id::FormMenu; }
+bool Esercizio(Id id) { return Schermate::esercizio(id); }
 
 // The program as it runs, less the loudspeaker: real random draws, a recording player, and the
 // figure pictures the build made (or plain ones when the build has not made them yet).
@@ -65,13 +65,12 @@ struct Banco {
 
     Banco()
     {
-        Modulo1::InizializzaTabella();
-        Casuale::ImpostaSorgente(&casuale);
-        ModuloColoriSuoni::ImpostaLettore(&lettore);
+        Casuale::impostaSorgente(&casuale);
+        ModuloColoriSuoni::impostaLettore(&lettore);
         const QString build = QFileInfo(QCoreApplication::applicationDirPath() + "/..").canonicalFilePath();
         figureVere = QFileInfo::exists(build + "/gif/1.gif") && QFileInfo::exists(build + "/gif/56.gif");
         if (figureVere) {
-            Percorsi::ImpostaCartellaProgramma(build);
+            Percorsi::impostaCartellaProgramma(build);
         } else {
             QDir(provvisoria.path()).mkpath("gif");
             for (int n = 1; n <= Modulo1::NumeroPose; ++n) {
@@ -79,7 +78,7 @@ struct Banco {
                 i.fill(ColoreDiProva(n));
                 i.save(provvisoria.path() + QStringLiteral("/gif/%1.gif").arg(n), "PNG");
             }
-            Percorsi::ImpostaCartellaProgramma(provvisoria.path());
+            Percorsi::impostaCartellaProgramma(provvisoria.path());
         }
     }
 };
@@ -95,15 +94,15 @@ void Dipingi()
 
 void Chiudi(Id id)
 {
-    Schermate::Oggetto(id).Unload();
+    Registro::oggetto(id).Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // A fresh start for each benchmark: no screen object, nothing cached from the one before.
 void Azzera()
 {
-    Schermate::Distruggi();
-    Figure::SvuotaCache();
+    Registro::distruggi();
+    Figure::svuotaCache();
     banco->lettore.suonati.clear();
 }
 
@@ -114,17 +113,17 @@ void BenchApri(benchmark::State& state, Id id, bool fredda)
     Azzera();
     if (!fredda)
         for (int n = 1; n <= Modulo1::NumeroPose; ++n)
-            Figure::Carica(n);
-    Schermate::Mostra(id);  // the first time also parses the carried drawings
+            Figure::carica(n);
+    Registro::mostra(id);  // the first time also parses the carried drawings
     Dipingi();
     Chiudi(id);
     for (auto _ : state) {
         if (fredda) {
             state.PauseTiming();
-            Figure::SvuotaCache();
+            Figure::svuotaCache();
             state.ResumeTiming();
         }
-        Schermate::Mostra(id);
+        Registro::mostra(id);
         Dipingi();
         Chiudi(id);
     }
@@ -134,24 +133,24 @@ void BenchApri(benchmark::State& state, Id id, bool fredda)
 void BenchGenera(benchmark::State& state, Id id, bool fredda)
 {
     Azzera();
-    Schermate::Mostra(id);
-    Schermata& s = Schermate::Oggetto(id);
+    Registro::mostra(id);
+    Schermata& s = Registro::oggetto(id);
     Dipingi();
     Controlli::Pulsante* avanti = s.pulsante("Command2");
     if (!fredda)
         for (int n = 1; n <= Modulo1::NumeroPose; ++n)
-            Figure::Carica(n);  // every picture already read once, as after a while of play
+            Figure::carica(n);  // every picture already read once, as after a while of play
     for (auto _ : state) {
         state.PauseTiming();
         if (fredda)
-            Figure::SvuotaCache();
+            Figure::svuotaCache();
         // As after an answered exercise: "avanti" is the one way on.
         avanti->setEnabled(true);
         state.ResumeTiming();
         Clicca(avanti);
         Dipingi();
     }
-    if (avanti->isEnabled() && Esercizio(id) && id != Id::Form10 && id != Id::FormDentroFuori1)
+    if (avanti->isEnabled() && Schermate::voce(id).cornice == Layout::Cornice::A)
         state.SkipWithError("\"avanti\" stayed enabled: no new exercise was built");
     Chiudi(id);
 }
@@ -160,8 +159,8 @@ void BenchGenera(benchmark::State& state, Id id, bool fredda)
 void BenchDisegna(benchmark::State& state, Id id)
 {
     Azzera();
-    Schermate::Mostra(id);
-    Schermata& s = Schermate::Oggetto(id);
+    Registro::mostra(id);
+    Schermata& s = Registro::oggetto(id);
     Dipingi();
     for (auto _ : state)
         benchmark::DoNotOptimize(s.window()->grab());
@@ -172,8 +171,8 @@ void BenchDisegna(benchmark::State& state, Id id)
 void BenchRisposta(benchmark::State& state, const Voce& v)
 {
     Azzera();
-    Schermate::Mostra(v.id);
-    Schermata& s = Schermate::Oggetto(v.id);
+    Registro::mostra(v.id);
+    Schermata& s = Registro::oggetto(v.id);
     Dipingi();
     QWidget* risposta = s.controllo(v.risposta, v.indice);
     QWidget* si = s.controllo("ComandoIconaSi");
@@ -203,10 +202,10 @@ void LeggiFigura(benchmark::State& state)
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        Figure::SvuotaCache();
+        Figure::svuotaCache();
         n = n % Modulo1::NumeroPose + 1;
         state.ResumeTiming();
-        benchmark::DoNotOptimize(Figure::Carica(n));
+        benchmark::DoNotOptimize(Figure::carica(n));
     }
 }
 
@@ -302,7 +301,7 @@ public:
             return s;
         };
         double peggiore = 0;
-        for (const Voce& v : Tutte) {
+        for (const Voce& v : tutte()) {
             const std::string n = v.nome;
             const auto a = m("open/" + n), af = m("open_cold/" + n), gf = m("new_exercise_cold/" + n),
                        gc = m("new_exercise_warm/" + n), d = m("paint/" + n), r = m("answer_click/" + n);
@@ -344,7 +343,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(Messaggio);
     QApplication app(argc, argv);
-    Applicazione::Prepara(app);
+    Applicazione::prepara(app);
     Banco b;
     banco = &b;
 
@@ -357,7 +356,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&n, argomenti.data());
 
     const auto ms = [](benchmark::internal::Benchmark* x) { x->Unit(benchmark::kMillisecond)->UseRealTime(); };
-    for (const Voce& v : Tutte) {
+    for (const Voce& v : tutte()) {
         const std::string n = v.nome;
         ms(benchmark::RegisterBenchmark(("open/" + n).c_str(), BenchApri, v.id, false));
         if (Esercizio(v.id)) {
@@ -366,7 +365,7 @@ int main(int argc, char** argv)
             ms(benchmark::RegisterBenchmark(("new_exercise_warm/" + n).c_str(), BenchGenera, v.id, false));
         }
         ms(benchmark::RegisterBenchmark(("paint/" + n).c_str(), BenchDisegna, v.id));
-        if (v.risposta)
+        if (!v.risposta.isEmpty())
             ms(benchmark::RegisterBenchmark(("answer_click/" + n).c_str(), BenchRisposta, v));
     }
     ms(benchmark::RegisterBenchmark("figure_read_cold", LeggiFigura));
@@ -378,8 +377,8 @@ int main(int argc, char** argv)
     Riassunto riassunto;
     benchmark::RunSpecifiedBenchmarks(&riassunto);
     benchmark::Shutdown();
-    Schermate::Distruggi();
-    Casuale::ImpostaSorgente(nullptr);
-    ModuloColoriSuoni::ImpostaLettore(nullptr);
+    Registro::distruggi();
+    Casuale::impostaSorgente(nullptr);
+    ModuloColoriSuoni::impostaLettore(nullptr);
     return 0;
 }

@@ -7,13 +7,14 @@
 // the click is then that many bytes on, plus the time since that arrival. The first sample at
 // least 33 (-60 dBFS) after it is the first audible one. The figure counts the recorder's own
 // delivery delay against the program, so it errs on the slow side by at most one recorder block.
-#include "app/Applicazione.h"
-#include "app/Casuale.h"
-#include "app/Figure.h"
-#include "app/ModuloColoriSuoni.h"
-#include "app/Modulo1.h"
-#include "app/Percorsi.h"
-#include "app/Schermata.h"
+#include "Applicazione.h"
+#include "framework/Registro.h"
+#include "services/Casuale.h"
+#include "services/Figure.h"
+#include "services/ModuloColoriSuoni.h"
+#include "services/Modulo1.h"
+#include "services/Percorsi.h"
+#include "framework/Schermata.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,7 +89,7 @@ int main(int argc, char** argv)
             qt_message_output(t, c, m);
     });
     QApplication app(argc, argv);
-    Applicazione::Prepara(app);
+    Applicazione::prepara(app);
     orologio.start();
 
     const QString build = QFileInfo(QCoreApplication::applicationDirPath() + "/..").canonicalFilePath();
@@ -96,10 +97,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_suono: %s/suoni/ is missing: build the program first\n", qPrintable(build));
         return 1;
     }
-    Percorsi::ImpostaCartellaProgramma(build);
-    Modulo1::InizializzaTabella();
-    Casuale::SeminaDalOrologio();
-    ModuloColoriSuoni::ImpostaLettore(nullptr);  // the program's own player
+    Percorsi::impostaCartellaProgramma(build);
+    Casuale::seminaDallOrologio();
+    ModuloColoriSuoni::impostaLettore(nullptr);  // the program's own player
 
     Registratore r;
     r.Avvia();
@@ -109,8 +109,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    Schermate::Mostra(Schermate::Id::Form4);
-    Schermata& s = Schermate::Oggetto(Schermate::Id::Form4);
+    Registro::mostra(Schermate::Id::Form4);
+    Schermata& s = Registro::oggetto(Schermate::Id::Form4);
     QWidget* risposta = s.controllo("Command1");
     Attendi(100);
 
@@ -161,7 +161,7 @@ int main(int argc, char** argv)
         std::printf("  resolution: the recorder delivers a block every %.1f ms (median)\n", Mediana(blocchi));
     if (mute)
         std::printf("  %d answers were not heard within 1.5 s\n", mute);
-    Schermate::Distruggi();
+    Registro::distruggi();
     r.parec.kill();
     r.parec.waitForFinished(2000);
     return latenze.empty() ? 1 : 0;

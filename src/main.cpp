@@ -1,12 +1,11 @@
-#include "app/Applicazione.h"
-#include "app/Modulo1.h"
+#include "Applicazione.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    Applicazione::Prepara(app);
-    Modulo1::Main();
+    Applicazione::prepara(app);
+    Applicazione::Main();
     return app.exec();
 }

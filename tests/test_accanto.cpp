@@ -1,7 +1,7 @@
 // "Alla mia......" 1 and 2 played through real clicks: which side is right for each view.
 #include "support/Aiuto.h"
 
-#include "app/Schermata.h"
+#include "framework/Schermata.h"
 
 using Schermate::Id;
 

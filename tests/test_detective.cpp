@@ -1,9 +1,9 @@
 // "Il detective" 1 to 3 played through real clicks: six different figures, one description.
 #include "support/Aiuto.h"
 
-#include "app/Figure.h"
-#include "app/Modulo1.h"
-#include "app/Schermata.h"
+#include "services/Figure.h"
+#include "services/Modulo1.h"
+#include "framework/Schermata.h"
 
 #include <QDir>
 #include <QSet>
@@ -47,9 +47,9 @@ bool Descrive(const QString& testo, int posa)
 {
     const QStringList righe = testo.split("\r\n");
     return righe.size() == 6 && righe[1].isEmpty() && righe[3].isEmpty() && righe[5].isEmpty()
-           && righe[0] == "HA IL BRACCIO DESTRO " + Frammenti[Modulo1::BraccioDestro[posa]] + '.'
-           && righe[2] == "HA IL BRACCIO SINISTRO " + Frammenti[Modulo1::BraccioSinistro[posa]] + '.'
-           && righe[4] == (Modulo1::GambeUnite[posa] ? "HA LE GAMBE UNITE." : "HA LE GAMBE DIVARICATE.");
+           && righe[0] == "HA IL BRACCIO DESTRO " + Frammenti[Modulo1::BraccioDestro(posa)] + '.'
+           && righe[2] == "HA IL BRACCIO SINISTRO " + Frammenti[Modulo1::BraccioSinistro(posa)] + '.'
+           && righe[4] == (Modulo1::GambeUnite(posa) ? "HA LE GAMBE UNITE." : "HA LE GAMBE DIVARICATE.");
 }
 
 bool FigureAbilitate(Schermata& f, bool attese)

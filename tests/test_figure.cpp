@@ -2,7 +2,7 @@
 // against the pose table: each arm where its code puts it, legs together or apart, face or
 // back of the head.
 #include "Tavolozza.h"
-#include "app/Modulo1.h"
+#include "services/Modulo1.h"
 
 #include <QImage>
 #include <QtTest>
@@ -53,7 +53,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(qEnvironmentVariableIsSet("BUSSOLINO_BUILD_DIR"));
-        Modulo1::InizializzaTabella();
     }
 
     void posa_data()
@@ -81,7 +80,7 @@ private slots:
         const bool diFronte = n <= Meta;
         for (bool sinistra : {true, false}) {
             const bool proprioDestro = sinistra == diFronte;
-            const int atteso = proprioDestro ? Modulo1::BraccioDestro[n] : Modulo1::BraccioSinistro[n];
+            const int atteso = proprioDestro ? Modulo1::BraccioDestro(n) : Modulo1::BraccioSinistro(n);
             QVERIFY(atteso >= 1 && atteso <= 4);
             for (int codice = 1; codice <= 4; ++codice) {
                 const double quota = Quota(img, Manica[codice], Tavolozza::Maniche, sinistra);
@@ -92,7 +91,7 @@ private slots:
             QVERIFY2(Quota(img, Mano[atteso], Tavolozza::Pelle, sinistra) > 0.95, "no hand at the end of the arm");
         }
 
-        if (Modulo1::GambeUnite[n]) {
+        if (Modulo1::GambeUnite(n)) {
             QVERIFY2(Quota(img, InMezzo, Tavolozza::Pantaloni) > 0.85, "legs together should fill the middle");
             QVERIFY2(Quota(img, Fuori, Tavolozza::Sfondo) > 0.99 && Quota(img, Fuori, Tavolozza::Sfondo, true) > 0.99,
                      "legs together, yet something stands where spread legs would");

@@ -4,11 +4,11 @@
 // that names the file.
 #include "support/Aiuto.h"
 
-#include "app/Figure.h"
-#include "app/LettoreAudio.h"
-#include "app/Modulo1.h"
-#include "app/Percorsi.h"
-#include "app/Schermata.h"
+#include "services/Figure.h"
+#include "services/LettoreAudio.h"
+#include "services/Modulo1.h"
+#include "services/Percorsi.h"
+#include "framework/Schermata.h"
 
 #include <QBuffer>
 #include <QDialog>
@@ -231,7 +231,7 @@ private slots:
         QFETCH(QString, caso);
         Ambiente a;
         const int figura = 5;
-        const QString percorso = Percorsi::Figura(figura);
+        const QString percorso = Percorsi::figura(figura);
         QVERIFY(QFile::remove(percorso));
         if (caso == "vuota")
             Scrivi(percorso, {});
@@ -285,7 +285,7 @@ private slots:
         // The game goes on, and the bad picture is not complained about twice.
         QStringList dopo = Stderr([&] {
             GiocaSuDiMe(*f, figura);
-            QVERIFY(Figure::Carica(figura).isNull());
+            QVERIFY(Figure::carica(figura).isNull());
         });
         NessunaRiga(dopo);
         dopo = Stderr([&] { Clicca(f->pulsante("Command2")); });
@@ -301,8 +301,8 @@ private slots:
         Ambiente a;
         QImage i(Figure::LatoMassimo, 2, QImage::Format_RGB32);
         i.fill(ColoreDiProva(9));
-        QVERIFY(i.save(Percorsi::Figura(9), "PNG"));
-        QStringList righe = Stderr([&] { QCOMPARE(Figure::Carica(9).size(), QSize(Figure::LatoMassimo, 2)); });
+        QVERIFY(i.save(Percorsi::figura(9), "PNG"));
+        QStringList righe = Stderr([&] { QCOMPARE(Figure::carica(9).size(), QSize(Figure::LatoMassimo, 2)); });
         NessunaRiga(righe);
     }
 
@@ -317,14 +317,14 @@ private slots:
         Prepara(a, 40);
         Schermata* f = nullptr;
         QStringList righe = Stderr([&] { f = &Apri(Id::Form1); });
-        UnaRiga(righe, Percorsi::Figura(40));
+        UnaRiga(righe, Percorsi::figura(40));
         righe = Stderr([&] { GiocaSuDiMe(*f, 40); });
         NessunaRiga(righe);
         QVERIFY(NessunDialogo());
 
         // Each missing picture is named once, the one shown again not at all.
         righe = Stderr([&] { Clicca(f->pulsante("Command2")); });
-        UnaRiga(righe, Percorsi::Figura(12));
+        UnaRiga(righe, Percorsi::figura(12));
         Clicca(f->etichetta("Label3", 1));  // facing, DESTRO: the right half is wrong
         Clicca(f->etichetta("Label3", 0));
         QCOMPARE(f->etichetta("EtichettaEsatti")->testo(), QString(" 2"));
@@ -349,17 +349,17 @@ private slots:
     {
         QFETCH(QByteArray, dati);
         Ambiente a;
-        const QString percorso = Percorsi::Suono("no.wav");
+        const QString percorso = Percorsi::suono("no.wav");
         Scrivi(percorso, dati);
         QString problema;
-        QVERIFY(LettoreAudio::Decodifica(percorso, &problema).isEmpty());
+        QVERIFY(LettoreAudio::decodifica(percorso, &problema).isEmpty());
         QVERIFY(!problema.isEmpty());
         LettoreAudio lettore;
-        QStringList righe = Stderr([&] { lettore.Suona(percorso); });
+        QStringList righe = Stderr([&] { lettore.suona(percorso); });
         UnaRiga(righe, percorso);
         righe = Stderr([&] {
-            lettore.Suona(percorso);
-            lettore.Suona(percorso);
+            lettore.suona(percorso);
+            lettore.suona(percorso);
         });
         NessunaRiga(righe);
         QVERIFY(NessunDialogo());
@@ -369,9 +369,9 @@ private slots:
     {
         // The header promises a second, the file holds a tenth: what is there is played.
         Ambiente a;
-        const QString percorso = Percorsi::Suono("si1.wav");
+        const QString percorso = Percorsi::suono("si1.wav");
         Scrivi(percorso, Wav(0.1, 1.0));
-        const QByteArray pcm = LettoreAudio::Decodifica(percorso);
+        const QByteArray pcm = LettoreAudio::decodifica(percorso);
         QVERIFY(pcm.size() > 0);
         QVERIFY(pcm.size() <= LettoreAudio::Frequenza * 2 / 10 + 4);
     }
@@ -392,7 +392,7 @@ private slots:
         else
             QVERIFY(!QDir(a.cartella.path() + "/suoni").exists());
         LettoreAudio lettore;
-        ModuloColoriSuoni::ImpostaLettore(&lettore);
+        ModuloColoriSuoni::impostaLettore(&lettore);
         for (int volta = 0; volta < 2; ++volta) {
             Prepara(a, 7);
             a.casuale.aggiungi({0.1});  // si1.wav
@@ -404,13 +404,13 @@ private slots:
             Clicca(f.etichetta("Label3", 1));
             Clicca(f.etichetta("Label3", 0));
         });
-        ModuloColoriSuoni::ImpostaLettore(&a.lettore);
+        ModuloColoriSuoni::impostaLettore(&a.lettore);
         QCOMPARE(f.etichetta("EtichettaEsatti")->testo(), QString(" 2"));
         QCOMPARE(f.etichetta("EtichettaErrati")->testo(), QString(" 2"));
         // One line per file, however often it was asked for.
         QCOMPARE(righe.size(), 2);
-        QVERIFY2(righe[0].contains(Percorsi::Suono("no.wav")), qPrintable(righe[0]));
-        QVERIFY2(righe[1].contains(Percorsi::Suono("si1.wav")), qPrintable(righe[1]));
+        QVERIFY2(righe[0].contains(Percorsi::suono("no.wav")), qPrintable(righe[0]));
+        QVERIFY2(righe[1].contains(Percorsi::suono("si1.wav")), qPrintable(righe[1]));
         QVERIFY(NessunDialogo());
     }
 
@@ -422,15 +422,15 @@ private slots:
         const QString cartella = a.cartella.path() + QString::fromUtf8("/Scuola primaria/Classe 1ª/Niccolò");
         ScriviFigureDiProva(cartella);
         ScriviSuoni(cartella, Wav(0.2));
-        Percorsi::ImpostaCartellaProgramma(cartella);
-        Figure::SvuotaCache();
+        Percorsi::impostaCartellaProgramma(cartella);
+        Figure::svuotaCache();
 
         // Every picture and every sound is found there.
         QStringList righe = Stderr([&] {
             for (int n = 1; n <= Modulo1::NumeroPose; ++n)
-                QCOMPARE(NumeroDaImmagine(Figure::Carica(n)), n);
+                QCOMPARE(NumeroDaImmagine(Figure::carica(n)), n);
             for (const char* s : {"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"})
-                QVERIFY(!LettoreAudio::Decodifica(Percorsi::Suono(s)).isEmpty());
+                QVERIFY(!LettoreAudio::decodifica(Percorsi::suono(s)).isEmpty());
         });
         NessunaRiga(righe);
 

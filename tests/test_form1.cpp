@@ -1,8 +1,9 @@
 // "Su di me " played through real clicks, and the frame's rules on it.
 #include "support/Aiuto.h"
+#include "framework/Registro.h"
 
-#include "app/Modulo1.h"
-#include "app/Schermata.h"
+#include "services/Modulo1.h"
+#include "framework/Schermata.h"
 
 using Schermate::Id;
 
@@ -111,7 +112,7 @@ private slots:
         auto si = RispondiAlProssimo(QMessageBox::Yes);
         f.voceMenu("mnuEsci")->trigger();
         QVERIFY(si->vista);
-        Clicca(Schermate::Oggetto(Id::FormMenu).pulsante("Command2"));
+        Clicca(Registro::oggetto(Id::FormMenu).pulsante("Command2"));
         QVERIFY(f.caricata());
         QVERIFY(!f.pulsante("Command2")->isEnabled());
         QVERIFY(f.controllo("Label3", 0)->isEnabled());

@@ -2,7 +2,7 @@
 // stacked as designed, and clicks reaching the scaled controls.
 #include "support/Aiuto.h"
 
-#include "app/Schermata.h"
+#include "framework/Schermata.h"
 #include "ui/Tela.h"
 
 #include <QMenuBar>
@@ -11,23 +11,21 @@
 using Schermate::Id;
 
 namespace {
-const Id TutteLeSchermate[] = {Id::FormAvvio, Id::FormMenu, Id::Form1, Id::Form2, Id::Form3, Id::Form4, Id::Form5,
-                               Id::Form6, Id::Form7, Id::Form8, Id::Form9, Id::Form10, Id::FormDentroFuori1};
 
 QRect Atteso(const Layout::Controllo& c, qreal scala)
 {
     const auto px = [&](int twip) { return int(std::lround(twip * scala / 15)); };
     if (c.tipo == Layout::Tipo::Linea) {
         const int spessore = int(std::lround(c.spessore * scala));
-        return {px(c.left) - spessore / 2, px(c.top), spessore, px(c.top + c.height) - px(c.top)};
+        return {px(c.posto.sinistra) - spessore / 2, px(c.posto.alto), spessore, px(c.posto.alto + c.posto.altezza) - px(c.posto.alto)};
     }
-    return {px(c.left), px(c.top), px(c.left + c.width) - px(c.left), px(c.top + c.height) - px(c.top)};
+    return {px(c.posto.sinistra), px(c.posto.alto), px(c.posto.sinistra + c.posto.larghezza) - px(c.posto.sinistra), px(c.posto.alto + c.posto.altezza) - px(c.posto.alto)};
 }
 
 void Ridimensiona(Schermata& s, qreal scala)
 {
     const QSize base = s.tela()->dimensioneProgettata();
-    const int barra = s.disegno().menu.isEmpty() ? 0 : s.window()->menuBar()->height();
+    const int barra = s.layout().menu.isEmpty() ? 0 : s.window()->menuBar()->height();
     s.window()->resize(int(base.width() * scala), int(base.height() * scala) + barra);
     QCoreApplication::processEvents();
 }
@@ -40,9 +38,9 @@ private slots:
     {
         QTest::addColumn<int>("schermo");
         QTest::addColumn<qreal>("scala");
-        for (Id id : TutteLeSchermate)
+        for (const Schermate::Voce& v : Schermate::tabella())
             for (qreal scala : {1.0, 2.0})
-                QTest::newRow(qPrintable(QString("%1 x%2").arg(int(id)).arg(scala))) << int(id) << scala;
+                QTest::newRow(qPrintable(QString("%1 x%2").arg(v.nome).arg(scala))) << int(v.id) << scala;
     }
     void ogniControlloAlSuoPosto()
     {
@@ -54,9 +52,9 @@ private slots:
         QCOMPARE(s.tela()->scala(), scala);
         QCOMPARE(s.tela()->origine(), QPoint(0, 0));
         const QRect client(QPoint(0, 0), s.tela()->dimensioneProgettata() * scala);
-        for (const Layout::Controllo& c : s.disegno().controlli) {
+        for (const Layout::Controllo& c : s.layout().controlli) {
             QWidget* w = s.controllo(c.nome, c.indice);
-            const QString chi = Layout::Chiave(c.nome, c.indice);
+            const QString chi = Layout::chiave(c.nome, c.indice);
             QVERIFY2(w, qPrintable(chi));
             QCOMPARE(w->geometry(), Atteso(c, scala));
             // Inside the window, or inside the picture box that holds it (a line may run past its
@@ -82,16 +80,16 @@ private slots:
         QCOMPARE(s.tela()->scala(), 2.0);
         QCOMPARE(s.tela()->origine(), QPoint(qRound(base.width() / 2.0), 0));
         const QImage foto = s.tela()->grab().toImage();
-        QCOMPARE(foto.pixelColor(3, foto.height() / 2), Controlli::Colore(Layout::CianoChiaro));
-        QCOMPARE(foto.pixelColor(foto.width() - 3, 3), Controlli::Colore(Layout::CianoChiaro));
+        QCOMPARE(foto.pixelColor(3, foto.height() / 2), Controlli::colore(Layout::CianoChiaro));
+        QCOMPARE(foto.pixelColor(foto.width() - 3, 3), Controlli::colore(Layout::CianoChiaro));
     }
 
     void facceSovrapposteLaRidenteDavanti_data()
     {
         QTest::addColumn<int>("schermo");
-        for (Id id : TutteLeSchermate)
-            if (id != Id::FormAvvio && id != Id::FormMenu)
-                QTest::newRow(qPrintable(QString::number(int(id)))) << int(id);
+        for (const Schermate::Voce& v : Schermate::tabella())
+            if (Schermate::esercizio(v.id))
+                QTest::newRow(v.nome) << int(v.id);
     }
     void facceSovrapposteLaRidenteDavanti()
     {
@@ -131,9 +129,9 @@ private slots:
         for (uint32_t colore : {0xC0C0FFu, 0x8080FFu, 0x0000FFu, 0x80C0FFu, 0x0080FFu, 0xC0FFFFu, 0x00FFFFu, 0x0040C0u,
                                 0x80FF80u, 0x00C000u, 0xFFFFC0u, 0xFFFF00u, 0xFFC0C0u, 0xFFC0FFu, 0xE0E0E0u, 0xFF0000u,
                                 0xFF00FFu}) {
-            s.ImpostaSfondo(colore);
+            s.impostaSfondo(colore);
             const QColor testo = s.etichetta("EtichettaEsatti")->palette().color(QPalette::WindowText);
-            const QColor fondo = Controlli::Colore(colore);
+            const QColor fondo = Controlli::colore(colore);
             const auto luce = [](const QColor& c) { return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF(); };
             QVERIFY2(qAbs(luce(testo) - luce(fondo)) > 0.4, qPrintable(QString::number(colore, 16)));
         }

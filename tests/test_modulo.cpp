@@ -1,7 +1,7 @@
 // Shared state and services: the pose table, the counters, the colour and sound draws.
 #include "support/Aiuto.h"
 
-#include "app/Modulo1.h"
+#include "services/Modulo1.h"
 
 #include <QSet>
 
@@ -12,30 +12,29 @@ class TestModulo : public QObject {
 private slots:
     void tabellaRigheSpecchiate()
     {
-        InizializzaTabella();
-        QCOMPARE(GambeUnite[1], false);
-        QCOMPARE(BraccioDestro[1], 1);
-        QCOMPARE(BraccioSinistro[1], 1);
-        QCOMPARE(BraccioDestro[56], 3);
-        QCOMPARE(BraccioSinistro[56], 4);
+        QCOMPARE(GambeUnite(1), false);
+        QCOMPARE(BraccioDestro(1), 1);
+        QCOMPARE(BraccioSinistro(1), 1);
+        QCOMPARE(BraccioDestro(56), 3);
+        QCOMPARE(BraccioSinistro(56), 4);
         for (int r = 1; r <= 28; ++r) {
-            QCOMPARE(BraccioDestro[r + 28], BraccioSinistro[r]);
-            QCOMPARE(BraccioSinistro[r + 28], BraccioDestro[r]);
-            QCOMPARE(GambeUnite[r + 28], GambeUnite[r]);
+            QCOMPARE(BraccioDestro(r + 28), BraccioSinistro(r));
+            QCOMPARE(BraccioSinistro(r + 28), BraccioDestro(r));
+            QCOMPARE(GambeUnite(r + 28), GambeUnite(r));
         }
         for (int r : {0, 57, 58, 59, 60}) {
-            QCOMPARE(GambeUnite[r], false);
-            QCOMPARE(BraccioDestro[r], 0);
-            QCOMPARE(BraccioSinistro[r], 0);
+            QCOMPARE(GambeUnite(r), false);
+            QCOMPARE(BraccioDestro(r), 0);
+            QCOMPARE(BraccioSinistro(r), 0);
         }
         // Only rows 1-5 and 29-33 hold both arms alike; 4 and 5 are one pose.
         for (int r = 1; r <= 56; ++r) {
             const bool uguali = (r <= 5) || (r >= 29 && r <= 33);
-            QCOMPARE(BraccioDestro[r] == BraccioSinistro[r], uguali);
-            QVERIFY(BraccioDestro[r] >= 1 && BraccioDestro[r] <= 4);
+            QCOMPARE(BraccioDestro(r) == BraccioSinistro(r), uguali);
+            QVERIFY(BraccioDestro(r) >= 1 && BraccioDestro(r) <= 4);
         }
-        QCOMPARE(GambeUnite[4], GambeUnite[5]);
-        QCOMPARE(BraccioDestro[4], BraccioDestro[5]);
+        QCOMPARE(GambeUnite(4), GambeUnite(5));
+        QCOMPARE(BraccioDestro(4), BraccioDestro(5));
     }
 
     void conteggiAzzeratiESaturati()
@@ -47,21 +46,21 @@ private slots:
         QCOMPARE(ContaEsatti, 0);
         QCOMPARE(ContaErrati, 0);
         int16_t n = 32766;
-        Incrementa(n);
+        incrementa(n);
         QCOMPARE(n, 32767);
-        Incrementa(n);
+        incrementa(n);
         QCOMPARE(n, 32767);
     }
 
     void sorgenteScriptata()
     {
         Casuale::Copione c({0.15, 0.999999, 0.0});
-        Casuale::ImpostaSorgente(&c);
+        Casuale::impostaSorgente(&c);
         QCOMPARE(Casuale::Int(28) + 1, 5);
         QCOMPARE(Casuale::Int(28) + 1, 28);
         QCOMPARE(Casuale::Int(2), 0);
         QCOMPARE(c.consumati(), 3);
-        Casuale::ImpostaSorgente(nullptr);
+        Casuale::impostaSorgente(nullptr);
         Casuale::Generatore g(42);
         for (int i = 0; i < 100000; ++i) {
             const double r = g.r();
@@ -72,7 +71,7 @@ private slots:
     void coloriDallaListaQuasiUniformi()
     {
         Ambiente a;
-        Casuale::ImpostaSorgente(nullptr);
+        Casuale::impostaSorgente(nullptr);
         const QSet<uint32_t> lista = {0xC0C0FF, 0x8080FF, 0x0000FF, 0x80C0FF, 0x0080FF, 0xC0FFFF,
                                       0x00FFFF, 0x0040C0, 0x80FF80, 0x00C000, 0xFFFFC0, 0xFFFF00,
                                       0xFFC0C0, 0xFFC0FF, 0xE0E0E0, 0xFF0000, 0xFF00FF};
@@ -87,7 +86,7 @@ private slots:
         }
         // The ends of the draw land on the first and last slot.
         a.casuale.aggiungi({0.0, 0.9999999});
-        Casuale::ImpostaSorgente(&a.casuale);
+        Casuale::impostaSorgente(&a.casuale);
         QCOMPARE(ModuloColoriSuoni::ColoreCasuale(), 0xC0C0FFu);
         QCOMPARE(ModuloColoriSuoni::ColoreCasuale(), 0xFF00FFu);
     }
@@ -95,7 +94,7 @@ private slots:
     void suoniDallaListaQuasiUniformi()
     {
         Ambiente a;
-        Casuale::ImpostaSorgente(nullptr);
+        Casuale::impostaSorgente(nullptr);
         const int n = 8000;
         for (int i = 0; i < n; ++i)
             ModuloColoriSuoni::SuonoGiusto();

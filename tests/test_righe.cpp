@@ -1,10 +1,11 @@
 // "A destra di......" 1 and 2 played through real clicks: the animals' places against the
 // lines, the answers, the restating label, "avanti" and the screens' own counts.
 #include "support/Aiuto.h"
+#include "framework/Registro.h"
 
-#include "app/FormEsercizio.h"
-#include "app/Modulo1.h"
-#include "app/Schermata.h"
+#include "framework/FormEsercizio.h"
+#include "services/Modulo1.h"
+#include "framework/Schermata.h"
 
 #include <QRegularExpression>
 
@@ -196,7 +197,7 @@ private slots:
             if (volta == 0) {
                 RispondiAlProssimo(QMessageBox::Yes);
                 f.voceMenu("mnuEsci")->trigger();
-                Clicca(Schermate::Oggetto(Id::FormMenu).pulsante(voce));
+                Clicca(Registro::oggetto(Id::FormMenu).pulsante(voce));
             }
         }
         QCOMPARE(a.casuale.consumati(), 5);

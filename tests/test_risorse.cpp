@@ -32,27 +32,27 @@ private slots:
             QStringLiteral("icona_faccina"), QStringLiteral("insetto"), QStringLiteral("panda"),
             QStringLiteral("pesce"), QStringLiteral("pesci_pagliaccio"), QStringLiteral("puntatore"),
             QStringLiteral("tartaruga"), QStringLiteral("uccellino")};
-        QCOMPARE(Risorse::NomiFigure(), attese);
-        QCOMPARE(Risorse::PercorsoFigura(QStringLiteral("gatto")), QStringLiteral(":/figure/gatto.svg"));
+        QCOMPARE(Risorse::nomiDisegni(), attese);
+        QCOMPARE(Risorse::percorsoDisegno(QStringLiteral("gatto")), QStringLiteral(":/disegni/gatto.svg"));
     }
 
     void figura_data()
     {
         QTest::addColumn<QString>("nome");
-        for (const QString& nome : Risorse::NomiFigure())
+        for (const QString& nome : Risorse::nomiDisegni())
             QTest::newRow(qPrintable(nome)) << nome;
     }
 
     void figura()
     {
         QFETCH(QString, nome);
-        QFile file(Risorse::PercorsoFigura(nome));
+        QFile file(Risorse::percorsoDisegno(nome));
         QVERIFY(file.open(QIODevice::ReadOnly));
         // Qt drops these without a word, leaving the picture wrong.
         static const QRegularExpression ignorati(QStringLiteral("<(filter|mask|clipPath)\\b|\\b(filter|mask|clip-path)="));
         QVERIFY2(!ignorati.match(QString::fromUtf8(file.readAll())).hasMatch(), "filter, mask or clipPath");
 
-        QSvgRenderer svg(Risorse::PercorsoFigura(nome));
+        QSvgRenderer svg(Risorse::percorsoDisegno(nome));
         QVERIFY(svg.isValid());
         // Drawn from the size of a small button up to four times that; at least a
         // tenth of the square must be painted, or something went missing.
@@ -74,7 +74,7 @@ private slots:
     {
         // These two fill a 615 x 495 box: a square picture would leave bands.
         for (const char* nome : {"pesci_pagliaccio", "bruco"}) {
-            const QRectF vb = QSvgRenderer(Risorse::PercorsoFigura(QLatin1String(nome))).viewBoxF();
+            const QRectF vb = QSvgRenderer(Risorse::percorsoDisegno(QLatin1String(nome))).viewBoxF();
             QVERIFY2(qAbs(vb.width() / vb.height() - 615.0 / 495.0) < 0.02, nome);
         }
     }
@@ -86,16 +86,16 @@ private slots:
         const QString uscita = qEnvironmentVariable("BUSSOLINO_FOGLIO_FIGURE");
         if (uscita.isEmpty())
             QSKIP("set BUSSOLINO_FOGLIO_FIGURE to draw the preview sheet");
-        const QStringList nomi = Risorse::NomiFigure();
+        const QStringList nomi = Risorse::nomiDisegni();
         const int colonne = 6, lato = 150, cella = lato + 24, testo = 26;
         const int righe = (int(nomi.size()) + colonne - 1) / colonne;
         QImage foglio(colonne * cella, righe * (cella + testo), QImage::Format_RGB32);
         foglio.fill(QColor(0xEE, 0xEE, 0xEE));
         QPainter p(&foglio);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setFont(QFont(Risorse::FamigliaArial(), 12));
+        p.setFont(QFont(Risorse::famigliaArial(), 12));
         for (int i = 0; i < nomi.size(); ++i) {
-            QSvgRenderer svg(Risorse::PercorsoFigura(nomi[i]));
+            QSvgRenderer svg(Risorse::percorsoDisegno(nomi[i]));
             const QRect riquadro((i % colonne) * cella + 12, (i / colonne) * (cella + testo) + 12, lato, lato);
             p.fillRect(riquadro, Qt::white);
             QSizeF misura = svg.viewBoxF().size();
@@ -115,12 +115,12 @@ private slots:
                                  "ComicNeue-Regular.otf", "ComicNeue-Bold.otf"})
             QVERIFY2(QFile::exists(QStringLiteral(":/caratteri/") + QLatin1String(file)), file);
 
-        Risorse::CaricaCaratteri();
-        Risorse::CaricaCaratteri();
-        QCOMPARE(Risorse::FamigliaArial(), QStringLiteral("Liberation Sans"));
-        QCOMPARE(Risorse::FamigliaComic(), QStringLiteral("Comic Neue"));
+        Risorse::caricaCaratteri();
+        Risorse::caricaCaratteri();
+        QCOMPARE(Risorse::famigliaArial(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(Risorse::famigliaComic(), QStringLiteral("Comic Neue"));
         // Bold is carried too, so bold labels are not a synthetic imitation.
-        for (const QString& famiglia : {Risorse::FamigliaArial(), Risorse::FamigliaComic()}) {
+        for (const QString& famiglia : {Risorse::famigliaArial(), Risorse::famigliaComic()}) {
             QFont f(famiglia, 20, QFont::Bold);
             QFontInfo info(f);
             QCOMPARE(info.family(), famiglia);

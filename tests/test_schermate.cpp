@@ -1,9 +1,11 @@
 // Start-up, title screen, menu and the way one screen replaces another.
 #include "support/Aiuto.h"
+#include "Applicazione.h"
+#include "framework/Registro.h"
 
-#include "app/FormEsercizio.h"
-#include "app/Modulo1.h"
-#include "app/Schermata.h"
+#include "framework/FormEsercizio.h"
+#include "services/Modulo1.h"
+#include "framework/Schermata.h"
 #include "ui/Tela.h"
 
 #include <QMenuBar>
@@ -11,31 +13,16 @@
 using Schermate::Id;
 
 namespace {
-struct Voce {
-    const char* pulsante;
-    const char* testo;
-    Id apre;
-    int larghezza, altezza;
-};
-const Voce Voci[] = {
-    {"Command2", "Su di me ", Id::Form1, 640, 493},
-    {"Command3", "Alla mia......    1", Id::Form2, 640, 493},
-    {"Command4", "Alla mia......    2", Id::Form3, 640, 493},
-    {"Command5", "Vero e falso   1", Id::Form4, 640, 493},
-    {"Command6", "Vero e falso   2", Id::Form5, 640, 493},
-    {"Command7", "Vero e falso   3", Id::Form6, 640, 493},
-    {"Command8", "Il detective 1", Id::Form7, 640, 493},
-    {"Command9", "Il detective 2", Id::Form8, 640, 493},
-    {"Command10", "Il detective 3", Id::Form9, 640, 493},
-    {"Command11", "A destra di......  1", Id::FormDentroFuori1, 641, 475},
-    {"Command12", "A destra di...... 2", Id::Form10, 641, 475},
-};
+// The menu as the child reads it: the left column top to bottom, then the right one.
+const QStringList Didascalie = {"A destra di......  1", "A destra di...... 2", "Su di me ", "Alla mia......    1",
+                                "Alla mia......    2", "Vero e falso   1", "Vero e falso   2", "Vero e falso   3",
+                                "Il detective 1", "Il detective 2", "Il detective 3", "Esci"};
 
 Schermata& AlMenu()
 {
-    Modulo1::Main();
-    Clicca(Schermate::Oggetto(Id::FormAvvio).pulsante("BottoneAvvio"));
-    return Schermate::Oggetto(Id::FormMenu);
+    Applicazione::Main();
+    Clicca(Registro::oggetto(Id::FormAvvio).pulsante("BottoneAvvio"));
+    return Registro::oggetto(Id::FormMenu);
 }
 }  // namespace
 
@@ -46,8 +33,8 @@ private slots:
     {
         Ambiente a;
         a.casuale.aggiungi({0.0 / 18, 2.0 / 18});  // light pink, then red
-        Modulo1::Main();
-        Schermata& avvio = Schermate::Oggetto(Id::FormAvvio);
+        Applicazione::Main();
+        Schermata& avvio = Registro::oggetto(Id::FormAvvio);
         QVERIFY(avvio.caricata());
         QCOMPARE(avvio.sfondo(), 0xC0C0FFu);
         QCOMPARE(avvio.tela()->size(), QSize(687, 600));
@@ -55,8 +42,8 @@ private slots:
         Modulo1::ContaEsatti = 4;
         Clicca(avvio.pulsante("BottoneAvvio"));
         QVERIFY(!avvio.caricata());
-        Schermata& menu = Schermate::Oggetto(Id::FormMenu);
-        QCOMPARE(Schermate::Aperte(), 1);
+        Schermata& menu = Registro::oggetto(Id::FormMenu);
+        QCOMPARE(Registro::aperte(), 1);
         QCOMPARE(menu.sfondo(), 0x0000FFu);
         QCOMPARE(menu.tela()->size(), QSize(602, 518));
         QCOMPARE(Modulo1::ContaEsatti, 0);
@@ -65,22 +52,25 @@ private slots:
     void ogniPulsanteApreLaSuaSchermata_data()
     {
         QTest::addColumn<int>("voce");
-        for (int i = 0; i < int(std::size(Voci)); ++i)
-            QTest::newRow(Voci[i].pulsante) << i;
+        for (const Schermate::Voce& v : Schermate::tabella())
+            if (v.pulsante)
+                QTest::newRow(v.pulsante) << int(v.id);
     }
     void ogniPulsanteApreLaSuaSchermata()
     {
         QFETCH(int, voce);
-        const Voce& v = Voci[voce];
+        const Schermate::Voce& v = Schermate::voce(Id(voce));
+        // The client area of the frame's geometry: 9600 x 7395 twips, or 9615 x 7125.
+        const QSize area = v.cornice == Layout::Cornice::A ? QSize(640, 493) : QSize(641, 475);
         Ambiente a;
         Schermata& menu = AlMenu();
-        QCOMPARE(menu.pulsante(v.pulsante)->text(), QString(v.testo));
+        QCOMPARE(menu.pulsante(v.pulsante)->text(), QString::fromUtf8(v.didascalia));
         Clicca(menu.pulsante(v.pulsante));
         QVERIFY(!menu.caricata());
-        QCOMPARE(Schermate::Aperte(), 1);
-        auto& es = static_cast<FormEsercizio&>(Schermate::Oggetto(v.apre));
+        QCOMPARE(Registro::aperte(), 1);
+        auto& es = static_cast<FormEsercizio&>(Registro::oggetto(v.id));
         QVERIFY(es.caricata());
-        QCOMPARE(es.tela()->size(), QSize(v.larghezza, v.altezza));
+        QCOMPARE(es.tela()->size(), area);
         QCOMPARE(es.etichetta("EtichettaEsatti")->testo(), QString("0"));
         QCOMPARE(es.etichetta("EtichettaErrati")->testo(), QString("0"));
         QVERIFY(es.immagine("ComandoIconaSi")->isVisible());
@@ -103,6 +93,20 @@ private slots:
         QCOMPARE(Modulo1::ContaErrati, 0);
     }
 
+    void menuComeLoLeggeIlBambino()
+    {
+        Ambiente a;
+        Schermata& menu = AlMenu();
+        QList<QWidget*> pulsanti = menu.tela()->findChildren<QWidget*>();
+        std::sort(pulsanti.begin(), pulsanti.end(), [](QWidget* x, QWidget* y) {
+            return std::pair(x->x(), x->y()) < std::pair(y->x(), y->y());
+        });
+        QStringList letti;
+        for (QWidget* w : pulsanti)
+            letti << static_cast<QAbstractButton*>(w)->text();
+        QCOMPARE(letti, Didascalie);
+    }
+
     void menuEsci()
     {
         Ambiente a;
@@ -115,26 +119,26 @@ private slots:
         QCOMPARE(no->titolo, QString("Bussolino"));
         QVERIFY(menu.caricata());
         QCOMPARE(menu.sfondo(), colore);
-        QVERIFY(!Schermate::Terminato());
+        QVERIFY(!Registro::terminato());
         auto si = RispondiAlProssimo(QMessageBox::Yes);
         Clicca(menu.pulsante("Command1"));
-        QVERIFY(Schermate::Terminato());
-        QCOMPARE(Schermate::Aperte(), 0);
+        QVERIFY(Registro::terminato());
+        QCOMPARE(Registro::aperte(), 0);
     }
 
     void chiusuraDallaCorniceFinisceIlProgramma()
     {
         Ambiente a;
-        Modulo1::Main();
-        Schermata& avvio = Schermate::Oggetto(Id::FormAvvio);
+        Applicazione::Main();
+        Schermata& avvio = Registro::oggetto(Id::FormAvvio);
         avvio.window()->close();
-        QCOMPARE(Schermate::Aperte(), 0);
-        QVERIFY(!Schermate::Oggetto(Id::FormMenu).caricata());
+        QCOMPARE(Registro::aperte(), 0);
+        QVERIFY(!Registro::oggetto(Id::FormMenu).caricata());
 
         Schermata& menu = AlMenu();
         Clicca(menu.pulsante("Command12"));
-        Schermate::Oggetto(Id::Form10).window()->close();
-        QCOMPARE(Schermate::Aperte(), 0);
+        Registro::oggetto(Id::Form10).window()->close();
+        QCOMPARE(Registro::aperte(), 0);
     }
 
     void vociDelMenuColleLoroSpaziature()

@@ -7,10 +7,12 @@
 // BUSSOLINO_SOAK_AZIONI sets the number of actions (default: a few seconds' worth),
 // BUSSOLINO_SOAK_SEME the seed of the choice of actions (printed, to replay a failure).
 #include "support/Aiuto.h"
+#include "Applicazione.h"
+#include "framework/Registro.h"
 
-#include "app/FormEsercizio.h"
-#include "app/Modulo1.h"
-#include "app/Schermata.h"
+#include "framework/FormEsercizio.h"
+#include "services/Modulo1.h"
+#include "framework/Schermata.h"
 #include "ui/Controlli.h"
 
 #include <QAction>
@@ -32,34 +34,20 @@ namespace {
 constexpr int AzioniPredefinite = 2000;
 constexpr uint64_t SemePredefinito = 20240611;
 
-bool Esercizio(Id id) { return id != Id::FormAvvio && id != Id::FormMenu; }
-bool ContatoriPropri(Id id) { return id == Id::Form10 || id == Id::FormDentroFuori1; }
+bool Esercizio(Id id) { return Schermate::esercizio(id); }
+bool ContatoriPropri(Id id) { return Schermate::voce(id).cornice == Layout::Cornice::B; }
 
-// The answer controls of each exercise, as its state table names them.
+// The answer controls of each exercise: the ones its layout marks.
 QStringList ChiaviRisposta(Id id)
 {
-    switch (id) {
-    case Id::Form1:
-    case Id::Form2: return {"Label3(0)", "Label3(1)"};
-    case Id::Form3:
-    case Id::Form4:
-    case Id::Form5:
-    case Id::Form6:
-    case Id::FormDentroFuori1: return {"Command1", "Command3"};
-    case Id::Form7:
-    case Id::Form8:
-    case Id::Form9: return {"Image1(0)", "Image1(1)", "Image1(2)", "Image1(3)", "Image1(4)", "Image1(5)"};
-    case Id::Form10: return {"Command1", "Command3", "Command4", "Command5"};
-    default: return {};
-    }
+    QStringList chiavi;
+    for (const Layout::Controllo& c : Schermate::layout(id).controlli)
+        if (c.risposta)
+            chiavi << Layout::chiave(c.nome, c.indice);
+    return chiavi;
 }
 
-const char* Nome(Id id)
-{
-    static const char* nomi[] = {"FormAvvio", "FormMenu", "Form1", "Form2", "Form3", "Form4", "Form5",
-                                 "Form6", "Form7", "Form8", "Form9", "Form10", "FormDentroFuori1"};
-    return nomi[int(id)];
-}
+const char* Nome(Id id) { return Schermate::voce(id).nome; }
 
 // Answers every message box as soon as it shows, Yes or No by the harness's own draw, and
 // keeps what was asked: a child answers whatever comes.
@@ -155,7 +143,7 @@ private slots:
         QElapsedTimer orologio;
         orologio.start();
 
-        Modulo1::Main();
+        Applicazione::Main();
         Assesta();
         Osserva(0, 0);
 
@@ -200,7 +188,7 @@ private:
 
     void UnaAzione(Ambiente& a)
     {
-        Schermata* s = Schermate::Aperta();
+        Schermata* s = Registro::aperta();
         QMainWindow* f = s->window();
         const int suoniPrima = a.lettore.suonati.size();
         const int uscitePrima = risponditore->usciteConfermate;
@@ -209,7 +197,7 @@ private:
 
         // Note where the reset item was used, whichever way it was reached.
         QMetaObject::Connection azzera;
-        for (const Layout::VoceMenu& v : s->disegno().menu)
+        for (const Layout::VoceMenu& v : s->layout().menu)
             if (v.ruolo == Layout::Ruolo::Azzera && s->voceMenu(v.nome))
                 azzera = connect(s->voceMenu(v.nome), &QAction::triggered, this,
                                  [this, &a] { azzerato = a.lettore.suonati.size(); });
@@ -233,9 +221,9 @@ private:
         Annota(azione);
 
         const bool uscita = risponditore->usciteConfermate > uscitePrima;
-        if (uscita && Schermate::Aperte() != 0)
+        if (uscita && Registro::aperte() != 0)
             return Rompi("\"Esci\" answered Yes on the menu, yet the program goes on");
-        if (Schermate::Aperte() == 0) {
+        if (Registro::aperte() == 0) {
             // The program ended: by "Esci" and Yes on the menu, or by closing its one window.
             if (!chiuso && !uscita)
                 return Rompi("no window open, yet the program was not ended");
@@ -244,8 +232,8 @@ private:
                     return Rompi(QString("the program ended with a %1 still showing").arg(w->metaObject()->className()));
             ++fini;
             if (std::uniform_int_distribution<int>(0, 1)(caso))
-                Schermate::Distruggi();  // a new run of the program, not just its windows again
-            Modulo1::Main();
+                Registro::distruggi();  // a new run of the program, not just its windows again
+            Applicazione::Main();
             Assesta();
             Annota("program started again");
             modello = {};
@@ -289,7 +277,7 @@ private:
             return;
         // The second click of a double click goes to whatever window is now under the mouse.
         Assesta();
-        Schermata* dopo = Schermate::Aperta();
+        Schermata* dopo = Registro::aperta();
         if (!dopo)
             return;
         QMainWindow* g = dopo->window();
@@ -325,15 +313,15 @@ private:
     // as a child aims at them.
     void ClickSuControllo(Schermata* s, QMainWindow* f, bool doppio)
     {
-        const auto& controlli = s->disegno().controlli;
+        const auto& controlli = s->layout().controlli;
         const QStringList risposte = ChiaviRisposta(s->id());
         std::vector<double> pesi;
         for (const Layout::Controllo& c : controlli) {
-            const bool mirato = c.tipo == Layout::Tipo::Pulsante || risposte.contains(Layout::Chiave(c.nome, c.indice));
+            const bool mirato = c.tipo == Layout::Tipo::Pulsante || risposte.contains(Layout::chiave(c.nome, c.indice));
             pesi.push_back(mirato ? 8 : 1);
         }
         const Layout::Controllo& c = controlli[std::discrete_distribution<int>(pesi.begin(), pesi.end())(caso)];
-        ClickSu(s, f, Layout::Chiave(c.nome, c.indice), doppio);
+        ClickSu(s, f, Layout::chiave(c.nome, c.indice), doppio);
     }
 
     void ClickSuRisposta(Schermata* s, QMainWindow* f)
@@ -349,13 +337,13 @@ private:
     {
         const QPoint p(std::uniform_int_distribution<int>(0, f->width() - 1)(caso),
                        std::uniform_int_distribution<int>(0, f->height() - 1)(caso));
-        azione = QString("%1: click anywhere").arg(Nome(Schermate::Aperta()->id()));
+        azione = QString("%1: click anywhere").arg(Nome(Registro::aperta()->id()));
         ClickNelPunto(f, p, std::uniform_int_distribution<int>(0, 4)(caso) == 0);
     }
 
     void VoceDiMenu(Schermata* s, QMainWindow* f)
     {
-        const auto& menu = s->disegno().menu;
+        const auto& menu = s->layout().menu;
         if (menu.isEmpty()) {
             // The title screen and the menu have no menu bar: their own "Avvio" and "Esci".
             const char* chiave = s->id() == Id::FormAvvio ? "BottoneAvvio" : "Command1";
@@ -376,13 +364,13 @@ private:
         if (!fuoco || fuoco->window() != f)
             fuoco = f;
         azione = QString("%1: key %2 on %3")
-                     .arg(Nome(Schermate::Aperta()->id()), QKeySequence(k).toString(), Descrivi(fuoco));
+                     .arg(Nome(Registro::aperta()->id()), QKeySequence(k).toString(), Descrivi(fuoco));
         QTest::keyClick(fuoco, k);
     }
 
     void Chiudi(QMainWindow* f)
     {
-        azione = QString("%1: window closed").arg(Nome(Schermate::Aperta()->id()));
+        azione = QString("%1: window closed").arg(Nome(Registro::aperta()->id()));
         chiuso = true;
         f->close();
     }
@@ -411,15 +399,15 @@ private:
 
     void Osserva(int suoniPrima, int suoniDopo, Ambiente* a = nullptr)
     {
-        if (Schermate::Aperte() != 1)
-            return Rompi(QString("%1 screen windows open").arg(Schermate::Aperte()));
+        if (Registro::aperte() != 1)
+            return Rompi(QString("%1 screen windows open").arg(Registro::aperte()));
         int visibili = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
             visibili += w->isVisible();
         if (visibili != 1)
             return Rompi(QString("%1 top-level windows visible").arg(visibili));
 
-        Schermata* s = Schermate::Aperta();
+        Schermata* s = Registro::aperta();
         QMainWindow* f = s->window();
         if (!f->isVisible())
             return Rompi("the open screen's window is not visible");
@@ -469,7 +457,7 @@ private:
         if (e->esatti() != modello.esatti || e->errati() != modello.errati)
             return Rompi(QString("counts %1 right, %2 wrong; answers heard %3 right, %4 wrong")
                              .arg(e->esatti()).arg(e->errati()).arg(modello.esatti).arg(modello.errati));
-        const auto testo = [](int n) { return n == 0 ? QString("0") : TestoConteggio(int16_t(n)); };
+        const auto testo = [](int n) { return n == 0 ? QString("0") : testoConteggio(int16_t(n)); };
         if (e->etichetta("EtichettaEsatti")->testo() != testo(modello.esatti)
             || e->etichetta("EtichettaErrati")->testo() != testo(modello.errati))
             return Rompi(QString("count labels read \"%1\" and \"%2\"")

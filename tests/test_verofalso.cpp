@@ -1,8 +1,8 @@
 // "Vero e falso" 1 to 3 played through real clicks: pose ranges, statements, judging.
 #include "support/Aiuto.h"
 
-#include "app/Modulo1.h"
-#include "app/Schermata.h"
+#include "services/Modulo1.h"
+#include "framework/Schermata.h"
 
 #include <QSet>
 
@@ -21,7 +21,7 @@ bool Vera(const QString& frase, int posa)
 {
     const bool destro = frase.startsWith(Destro);
     const QString frammento = frase.mid((destro ? Destro : Sinistro).size());
-    const int codice = destro ? Modulo1::BraccioDestro[posa] : Modulo1::BraccioSinistro[posa];
+    const int codice = destro ? Modulo1::BraccioDestro(posa) : Modulo1::BraccioSinistro(posa);
     return frammento == Frammenti[codice];
 }
 }  // namespace
@@ -57,7 +57,7 @@ private slots:
         Schermata& f = Apri(Id(schermo));
         QCOMPARE(a.casuale.consumati(), 1 + int(tentativi.size()) + 2);
         QCOMPARE(NumeroDaImmagine(f.immagine("Image1")->immagine()), posa);
-        QCOMPARE(f.etichetta("Label5")->testo(), Destro + Frammenti[Modulo1::BraccioDestro[posa]]);
+        QCOMPARE(f.etichetta("Label5")->testo(), Destro + Frammenti[Modulo1::BraccioDestro(posa)]);
     }
 
     // Each statement of pose 6, and the true right-arm one of its back view 34: the other
@@ -164,7 +164,7 @@ private slots:
         for (int i = 0; i < volte; ++i) {
             const int posa = NumeroDaImmagine(f.immagine("Image1")->immagine());
             QVERIFY2(posa >= primo && posa <= ultimo, qPrintable(QString::number(posa)));
-            QVERIFY(Modulo1::BraccioDestro[posa] != Modulo1::BraccioSinistro[posa]);
+            QVERIFY(Modulo1::BraccioDestro(posa) != Modulo1::BraccioSinistro(posa));
             viste << posa;
             const QString frase = f.etichetta("Label5")->testo();
             QVERIFY2(frase.startsWith(Destro) || frase.startsWith(Sinistro), qPrintable(frase));

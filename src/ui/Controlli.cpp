@@ -16,12 +16,12 @@
 
 namespace Controlli {
 
-QColor Colore(uint32_t bbggrr)
+QColor colore(uint32_t bbggrr)
 {
     return QColor(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
 }
 
-QPixmap Figura(const QString& nome, QSize dimensione)
+QPixmap disegno(const QString& nome, QSize dimensione)
 {
     if (nome.isEmpty() || dimensione.isEmpty())
         return {};
@@ -33,7 +33,7 @@ QPixmap Figura(const QString& nome, QSize dimensione)
     static std::unordered_map<QString, std::unique_ptr<QSvgRenderer>> disegni;
     std::unique_ptr<QSvgRenderer>& r = disegni[nome];
     if (!r) {
-        r = std::make_unique<QSvgRenderer>(Risorse::PercorsoFigura(nome));
+        r = std::make_unique<QSvgRenderer>(Risorse::percorsoDisegno(nome));
         if (!r->isValid())
             std::fprintf(stderr, "bussolino: picture \"%s\" is missing from the program\n", qPrintable(nome));
     }
@@ -53,31 +53,31 @@ QPixmap Figura(const QString& nome, QSize dimensione)
 }
 
 namespace {
-QSize InPixelDispositivo(const QWidget* w, QSize s)
+QSize inPixelDispositivo(const QWidget* w, QSize s)
 {
     const qreal dpr = w->devicePixelRatioF();
     return QSize(qRound(s.width() * dpr), qRound(s.height() * dpr));
 }
 
-QPixmap FiguraPer(const QWidget* w, const QString& nome, QSize logica)
+QPixmap disegnoPer(const QWidget* w, const QString& nome, QSize logica)
 {
-    QPixmap p = Figura(nome, InPixelDispositivo(w, logica));
+    QPixmap p = disegno(nome, inPixelDispositivo(w, logica));
     p.setDevicePixelRatio(w->devicePixelRatioF());
     return p;
 }
 
 // A colour of its own, or none: then what lies behind shows through.
-void RiempiSfondo(QWidget* w, uint32_t bbggrr)
+void riempiSfondo(QWidget* w, uint32_t bbggrr)
 {
     w->setAutoFillBackground(bbggrr != Layout::Nessuno);
     if (bbggrr == Layout::Nessuno)
         return;
     QPalette p = w->palette();
-    p.setColor(QPalette::Window, Colore(bbggrr));
+    p.setColor(QPalette::Window, colore(bbggrr));
     w->setPalette(p);
 }
 
-bool ClickSopra(QWidget* w, QMouseEvent* e)
+bool clickSopra(QWidget* w, QMouseEvent* e)
 {
     return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
 }
@@ -101,12 +101,12 @@ void Etichetta::impostaTesto(const QString& t)
 
 void Etichetta::impostaSfondo(uint32_t bbggrr)
 {
-    RiempiSfondo(this, bbggrr);
+    riempiSfondo(this, bbggrr);
 }
 
 void Etichetta::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (ClickSopra(this, e))
+    if (clickSopra(this, e))
         emit click();
 }
 
@@ -117,14 +117,14 @@ Immagine::Immagine(QWidget* padre) : QWidget(padre) {}
 void Immagine::impostaImmagine(const QImage& i)
 {
     sorgente = i;
-    nomeFigura.clear();
+    nomeDisegno.clear();
     cache = {};
     update();
 }
 
-void Immagine::impostaFigura(const QString& nome)
+void Immagine::impostaDisegno(const QString& nome)
 {
-    nomeFigura = nome;
+    nomeDisegno = nome;
     sorgente = {};
     cache = {};
     update();
@@ -132,10 +132,10 @@ void Immagine::impostaFigura(const QString& nome)
 
 void Immagine::paintEvent(QPaintEvent*)
 {
-    const QSize voluta = InPixelDispositivo(this, size());
+    const QSize voluta = inPixelDispositivo(this, size());
     if (cache.isNull() || cache.size() != voluta) {
-        if (!nomeFigura.isEmpty()) {
-            cache = FiguraPer(this, nomeFigura, size());
+        if (!nomeDisegno.isEmpty()) {
+            cache = disegnoPer(this, nomeDisegno, size());
         } else if (!sorgente.isNull()) {
             cache = QPixmap::fromImage(sorgente.scaled(voluta, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             cache.setDevicePixelRatio(devicePixelRatioF());
@@ -148,7 +148,7 @@ void Immagine::paintEvent(QPaintEvent*)
 
 void Immagine::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (ClickSopra(this, e))
+    if (clickSopra(this, e))
         emit click();
 }
 
@@ -161,13 +161,13 @@ Pulsante::Pulsante(QWidget* padre) : QAbstractButton(padre), sfondo(0xEC, 0xEC, 
 
 void Pulsante::impostaSfondo(uint32_t bbggrr)
 {
-    sfondo = bbggrr == Layout::Nessuno ? QColor(0xEC, 0xEC, 0xEC) : Colore(bbggrr);
+    sfondo = bbggrr == Layout::Nessuno ? QColor(0xEC, 0xEC, 0xEC) : colore(bbggrr);
     update();
 }
 
-void Pulsante::impostaFigura(const QString& nome)
+void Pulsante::impostaDisegno(const QString& nome)
 {
-    nomeFigura = nome;
+    nomeDisegno = nome;
     update();
 }
 
@@ -200,16 +200,16 @@ void Pulsante::paintEvent(QPaintEvent*)
     p.setPen(QPen(base.darker(200), u));
     p.drawPath(forma);
 
-    QColor inchiostro = InchiostroSu(base);
+    QColor inchiostro = inchiostroSu(base);
     if (!attivo)
         inchiostro = inchiostro == Qt::white ? QColor(0xE0, 0xE0, 0xE0) : QColor(0x80, 0x80, 0x80);
 
     QRectF area = rc.adjusted(2 * u, u, -2 * u, -u);
-    if (!nomeFigura.isEmpty()) {
+    if (!nomeDisegno.isEmpty()) {
         const QFontMetricsF fm(font());
         const qreal lato = qMax<qreal>(8, qMin(area.height() - fm.height(), area.width()));
         const QSize s(qRound(lato), qRound(lato));
-        QPixmap f = FiguraPer(this, nomeFigura, s);
+        QPixmap f = disegnoPer(this, nomeDisegno, s);
         if (!attivo) {
             QImage grigia = f.toImage().convertToFormat(QImage::Format_ARGB32);
             for (int y = 0; y < grigia.height(); ++y) {
@@ -245,7 +245,7 @@ void Pulsante::focusInEvent(QFocusEvent* e)
     QAbstractButton::focusInEvent(e);
 }
 
-QColor InchiostroSu(const QColor& sfondo)
+QColor inchiostroSu(const QColor& sfondo)
 {
     const qreal luminanza = 0.299 * sfondo.redF() + 0.587 * sfondo.greenF() + 0.114 * sfondo.blueF();
     return luminanza > 0.45 ? QColor(0x10, 0x10, 0x10) : QColor(Qt::white);
@@ -257,19 +257,19 @@ Riquadro::Riquadro(QWidget* padre) : QWidget(padre) {}
 
 void Riquadro::impostaSfondo(uint32_t bbggrr)
 {
-    RiempiSfondo(this, bbggrr);
+    riempiSfondo(this, bbggrr);
 }
 
-void Riquadro::impostaFigura(const QString& nome)
+void Riquadro::impostaDisegno(const QString& nome)
 {
-    nomeFigura = nome;
+    nomeDisegno = nome;
     update();
 }
 
 void Riquadro::paintEvent(QPaintEvent*)
 {
-    if (!nomeFigura.isEmpty())
-        QPainter(this).drawPixmap(0, 0, FiguraPer(this, nomeFigura, size()));
+    if (!nomeDisegno.isEmpty())
+        QPainter(this).drawPixmap(0, 0, disegnoPer(this, nomeDisegno, size()));
 }
 
 // --- Linea
@@ -281,7 +281,7 @@ Linea::Linea(QWidget* padre) : QWidget(padre)
 
 void Linea::impostaColore(uint32_t bbggrr)
 {
-    tinta = Colore(bbggrr);
+    tinta = Controlli::colore(bbggrr);
     update();
 }
 
@@ -290,10 +290,10 @@ void Linea::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), tinta);
 }
 
-QCursor Puntatore()
+QCursor puntatore()
 {
     static const QCursor c = [] {
-        QPixmap p = Figura("puntatore", QSize(32, 32));
+        QPixmap p = disegno("puntatore", QSize(32, 32));
         return p.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(p, 0, 0);
     }();
     return c;

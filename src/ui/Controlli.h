@@ -10,10 +10,10 @@
 
 namespace Controlli {
 
-QColor Colore(uint32_t bbggrr);
+QColor colore(uint32_t bbggrr);
 
-// A carried picture rendered at `dimensione` device pixels; cached, so repeated paints are free.
-QPixmap Figura(const QString& nome, QSize dimensione);
+// A carried drawing rendered at `dimensione` device pixels; cached, so repeated paints are free.
+QPixmap disegno(const QString& nome, QSize dimensione);
 
 // A text label. Its text is kept exactly as set (CR LF included) and shown with line breaks.
 class Etichetta : public QLabel {
@@ -41,10 +41,10 @@ class Immagine : public QWidget {
 public:
     explicit Immagine(QWidget* padre = nullptr);
     void impostaImmagine(const QImage& immagine);
-    void impostaFigura(const QString& nome);  // a carried picture
+    void impostaDisegno(const QString& nome);  // a carried drawing
     QImage immagine() const { return sorgente; }
-    QString figura() const { return nomeFigura; }
-    bool vuota() const { return sorgente.isNull() && nomeFigura.isEmpty(); }
+    QString disegno() const { return nomeDisegno; }
+    bool vuota() const { return sorgente.isNull() && nomeDisegno.isEmpty(); }
 
 signals:
     void click();
@@ -55,7 +55,7 @@ protected:
 
 private:
     QImage sorgente;
-    QString nomeFigura;
+    QString nomeDisegno;
     QPixmap cache;
 };
 
@@ -65,8 +65,8 @@ class Pulsante : public QAbstractButton {
 public:
     explicit Pulsante(QWidget* padre = nullptr);
     void impostaSfondo(uint32_t bbggrr);  // Layout::Nessuno: the usual button grey
-    void impostaFigura(const QString& nome);
-    QString figura() const { return nomeFigura; }
+    void impostaDisegno(const QString& nome);
+    QString disegno() const { return nomeDisegno; }
     QSize sizeHint() const override { return {120, 40}; }
 
 protected:
@@ -75,12 +75,12 @@ protected:
 
 private:
     QColor sfondo;
-    QString nomeFigura;
+    QString nomeDisegno;
     bool focusDaTastiera = false;  // the focus frame shows only for keyboard users
 };
 
 // Black or white, whichever reads better on `sfondo`.
-QColor InchiostroSu(const QColor& sfondo);
+QColor inchiostroSu(const QColor& sfondo);
 
 // A picture box: clips the controls it holds, and may show a carried picture filling it.
 class Riquadro : public QWidget {
@@ -88,14 +88,14 @@ class Riquadro : public QWidget {
 public:
     explicit Riquadro(QWidget* padre = nullptr);
     void impostaSfondo(uint32_t bbggrr);
-    void impostaFigura(const QString& nome);
-    QString figura() const { return nomeFigura; }
+    void impostaDisegno(const QString& nome);
+    QString disegno() const { return nomeDisegno; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QString nomeFigura;
+    QString nomeDisegno;
 };
 
 // A vertical line of a colour and width; clicks pass through it.
@@ -114,6 +114,6 @@ private:
 };
 
 // The custom arrow pointer of "avanti" and "Avvio".
-QCursor Puntatore();
+QCursor puntatore();
 
 }  // namespace Controlli

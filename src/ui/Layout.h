@@ -1,6 +1,6 @@
 #pragma once
 // A screen's designed layout as data: every control with its kind, rectangle in twips,
-// caption, font, colours, picture and designed state. Loading a screen builds its controls
+// caption, font, colours, drawing and designed state. Loading a screen builds its controls
 // from this table, so every opening starts from the designed state.
 #include <QString>
 #include <QVector>
@@ -35,21 +35,31 @@ struct Carattere {
     bool grassetto = false;
 };
 
+// A rectangle in twips from the top-left corner of the window's client area, or of the
+// picture box that holds the control.
+struct Rettangolo {
+    int sinistra = 0;
+    int alto = 0;
+    int larghezza = 0;
+    int altezza = 0;
+};
+
 struct Controllo {
     QString nome;
     int indice = -1;  // -1: not part of a control array
     Tipo tipo = Tipo::Etichetta;
-    int left = 0, top = 0, width = 0, height = 0;  // twips; a line stands at x = left
+    Rettangolo posto;  // a line stands at x = posto.sinistra, from posto.alto down posto.altezza
     QString testo;
     Carattere carattere;
-    uint32_t sfondo = Nessuno;
-    QString figura;                // carried picture
+    uint32_t sfondo = Nessuno;     // lines: their colour
+    QString disegno;               // carried drawing
     Allinea allinea = Allinea::Sinistra;
     bool abilitato = true;
     bool visibile = true;
     QString contenitore;           // picture box that holds it; empty: the window
     bool puntatore = false;        // the custom arrow pointer
     int spessore = 0;              // lines: width in pixels
+    bool risposta = false;         // an answer: the exercise frame connects, enables and disables it
 };
 
 enum class Ruolo { Azzera, Informazioni, Esci };
@@ -60,22 +70,45 @@ struct VoceMenu {
     Ruolo ruolo;
 };
 
+// The frame an exercise screen stands in. A: counts in the shared pair, "avanti" disabled as
+// designed; B: counts in the screen's own pair, "avanti" enabled as designed, a smiley window
+// icon. The two also differ in where the counts and faces stand and in the menu captions.
+enum class Cornice { Nessuna, A, B };
+
 struct Schermo {
-    QString nome;
-    QString titolo;                // window title
+    QString nome;                    // the design's name of the screen
+    QString titolo;                  // window title
     int larghezza = 0, altezza = 0;  // client area in twips
     uint32_t sfondo = Nessuno;
-    QString icona;                 // carried picture for the window icon; empty: none
+    QString icona;                   // carried drawing for the window icon; empty: none
+    Cornice cornice = Cornice::Nessuna;
+    Rettangolo avanti;               // where an exercise puts its "avanti"
     QVector<VoceMenu> menu;
-    QVector<Controllo> controlli;  // creation order: later ones stand in front
+    QVector<Controllo> controlli;    // creation order: later ones stand in front
 };
 
-// The designed layouts.
-const Schermo& Avvio();
-const Schermo& Menu();
-const Schermo& Esercizio(const QString& nome);  // "Form1" .. "Form10", "FormDentroFuori1"
+// A button of the main menu that opens a screen: its place in the two columns of six.
+struct PulsanteMenu {
+    QString nome;
+    QString didascalia;
+    int colonna = 0;
+    int riga = 0;
+};
+
+// The designed layouts: the title, the menu with the buttons given, and each exercise's own
+// controls; conCornice adds the frame the exercises share.
+Schermo avvio();
+Schermo menu(const QVector<PulsanteMenu>& esercizi);
+Schermo form1();
+Schermo form2();
+Schermo form3();
+Schermo veroFalso();
+Schermo detective();
+Schermo dentroFuori1();
+Schermo form10();
+Schermo conCornice(Schermo proprio, Cornice cornice);
 
 // A control's key in a screen: "Nome" or "Nome(3)".
-QString Chiave(const QString& nome, int indice = -1);
+QString chiave(const QString& nome, int indice = -1);
 
 }  // namespace Layout

@@ -15,7 +15,7 @@ struct Famiglie {
 
 // The family a carried font file registered as; `riserva` when it could not be
 // added, so text still falls back to an installed copy of the same font.
-QString Aggiungi(const QString& file, const QString& riserva)
+QString aggiungi(const QString& file, const QString& riserva)
 {
     const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/caratteri/") + file);
     const QStringList famiglie = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
@@ -26,14 +26,14 @@ QString Aggiungi(const QString& file, const QString& riserva)
     return famiglie.first();
 }
 
-const Famiglie& Registrate()
+const Famiglie& registrate()
 {
     static const Famiglie famiglie = [] {
         Famiglie f;
-        f.arial = Aggiungi(QStringLiteral("LiberationSans-Regular.ttf"), f.arial);
-        Aggiungi(QStringLiteral("LiberationSans-Bold.ttf"), f.arial);
-        f.comic = Aggiungi(QStringLiteral("ComicNeue-Regular.otf"), f.comic);
-        Aggiungi(QStringLiteral("ComicNeue-Bold.otf"), f.comic);
+        f.arial = aggiungi(QStringLiteral("LiberationSans-Regular.ttf"), f.arial);
+        aggiungi(QStringLiteral("LiberationSans-Bold.ttf"), f.arial);
+        f.comic = aggiungi(QStringLiteral("ComicNeue-Regular.otf"), f.comic);
+        aggiungi(QStringLiteral("ComicNeue-Bold.otf"), f.comic);
         return f;
     }();
     return famiglie;
@@ -41,21 +41,21 @@ const Famiglie& Registrate()
 
 }  // namespace
 
-void CaricaCaratteri() { Registrate(); }
+void caricaCaratteri() { registrate(); }
 
-QString FamigliaArial() { return Registrate().arial; }
-QString FamigliaComic() { return Registrate().comic; }
+QString famigliaArial() { return registrate().arial; }
+QString famigliaComic() { return registrate().comic; }
 
-QString PercorsoFigura(const QString& nome)
+QString percorsoDisegno(const QString& nome)
 {
-    return QStringLiteral(":/figure/%1.svg").arg(nome);
+    return QStringLiteral(":/disegni/%1.svg").arg(nome);
 }
 
-QStringList NomiFigure()
+QStringList nomiDisegni()
 {
     // Read from the resources themselves, so the list is always what was carried.
     QStringList nomi;
-    const QStringList file = QDir(QStringLiteral(":/figure")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
+    const QStringList file = QDir(QStringLiteral(":/disegni")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
     for (const QString& f : file)
         nomi << f.chopped(4);
     return nomi;

@@ -8,13 +8,13 @@ namespace Risorse {
 
 // Adds the carried fonts as application fonts; calling it again does nothing.
 // Needs the QGuiApplication to exist.
-void CaricaCaratteri();
+void caricaCaratteri();
 // The families that stand in for Arial and MS Sans Serif, and for Comic Sans MS,
 // as they were registered ("Liberation Sans", "Comic Neue").
-QString FamigliaArial();
-QString FamigliaComic();
+QString famigliaArial();
+QString famigliaComic();
 
-QString PercorsoFigura(const QString& nome);  // ":/figure/<nome>.svg"
-QStringList NomiFigure();                     // every carried picture, sorted
+QString percorsoDisegno(const QString& nome);  // ":/disegni/<nome>.svg"
+QStringList nomiDisegni();                      // every carried drawing, sorted
 
 }  // namespace Risorse

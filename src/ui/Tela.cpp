@@ -37,17 +37,18 @@ void Tela::colloca(const Posto& p)
     QRect r;
     if (c.tipo == Layout::Tipo::Linea) {
         const int spessore = qMax(1, int(std::lround(c.spessore * fattore)));
-        const int cx = x(c.left);
-        r = QRect(cx - spessore / 2, x(c.top), spessore, x(c.top + c.height) - x(c.top));
+        const Layout::Rettangolo& t = c.posto;
+        r = QRect(x(t.sinistra) - spessore / 2, x(t.alto), spessore, x(t.alto + t.altezza) - x(t.alto));
     } else {
-        r = QRect(x(c.left), x(c.top), x(c.left + c.width) - x(c.left), x(c.top + c.height) - x(c.top));
+        const Layout::Rettangolo& t = c.posto;
+        r = QRect(x(t.sinistra), x(t.alto), x(t.sinistra + t.larghezza) - x(t.sinistra), x(t.alto + t.altezza) - x(t.alto));
     }
     if (!p.nelRiquadro)
         r.translate(scostamento);
     p.widget->setGeometry(r);
 
     if (c.tipo != Layout::Tipo::Linea && c.tipo != Layout::Tipo::Riquadro && c.tipo != Layout::Tipo::Immagine) {
-        QFont f(c.carattere.famiglia == Layout::Famiglia::Comic ? Risorse::FamigliaComic() : Risorse::FamigliaArial());
+        QFont f(c.carattere.famiglia == Layout::Famiglia::Comic ? Risorse::famigliaComic() : Risorse::famigliaArial());
         f.setBold(c.carattere.grassetto);
         // Points at 96 dots per inch, so text keeps its designed size against the twip grid.
         f.setPixelSize(qMax(1, int(std::lround(c.carattere.punti * 96.0 / 72.0 * fattore))));
@@ -78,5 +79,5 @@ void Tela::resizeEvent(QResizeEvent*)
 void Tela::paintEvent(QPaintEvent*)
 {
     if (colore != Layout::Nessuno)
-        QPainter(this).fillRect(rect(), Controlli::Colore(colore));
+        QPainter(this).fillRect(rect(), Controlli::colore(colore));
 }

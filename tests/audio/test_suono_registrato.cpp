@@ -22,8 +22,8 @@
 #include <sndfile.h>
 #include <vector>
 
-#include "app/LettoreAudio.h"
-#include "app/ModuloColoriSuoni.h"
+#include "services/LettoreAudio.h"
+#include "services/ModuloColoriSuoni.h"
 
 namespace {
 
@@ -186,7 +186,7 @@ class TestSuonoRegistrato : public QObject {
         for (int i = 0; i < Risposte; ++i) {
             segni[size_t(i)] = CampioniRegistrati(registrazione);
             istanti[size_t(i)] = orologio.elapsed();
-            lettore.Suona(toni[i % 2]);
+            lettore.suona(toni[i % 2]);
             if (i + 1 < Risposte)
                 Attendi(Intervallo);
         }
@@ -307,7 +307,7 @@ private slots:
     void decodificaUnTono()
     {
         // The sounds the recorded run relies on decode whole, sample for sample.
-        const QByteArray pcm = LettoreAudio::Decodifica(toni[1]);
+        const QByteArray pcm = LettoreAudio::decodifica(toni[1]);
         const std::vector<short> atteso = Tono(Toni[1], DurataSuono);
         QCOMPARE(pcm.size(), qsizetype(atteso.size() * 2));
         QVERIFY(std::equal(atteso.begin(), atteso.end(), reinterpret_cast<const int16_t*>(pcm.constData())));
@@ -325,7 +325,7 @@ private slots:
         }
         const QString p = Percorso(QStringLiteral("stereo.wav"));
         QVERIFY(ScriviWav(p, stereo, Fs / 2, 2));
-        const QByteArray pcm = LettoreAudio::Decodifica(p);
+        const QByteArray pcm = LettoreAudio::decodifica(p);
         const qsizetype fotogrammi = qsizetype(stereo.size() / 2);
         QCOMPARE(pcm.size() / 2, 2 * (fotogrammi - 1) + 1);
         // Each original sample lands on an even output sample, unchanged by the mix.
@@ -364,15 +364,15 @@ private slots:
             QCOMPARE(f.write(contenuto), contenuto.size());
         }
         QString problema;
-        QVERIFY(LettoreAudio::Decodifica(p, &problema).isEmpty());
+        QVERIFY(LettoreAudio::decodifica(p, &problema).isEmpty());
         QVERIFY2(!problema.isEmpty(), "the reason is told");
 
         // Playing it only beeps: it returns at once, the second time from what was remembered too.
         LettoreAudio lettore;
         QElapsedTimer t;
         t.start();
-        lettore.Suona(p);
-        lettore.Suona(p);
+        lettore.suona(p);
+        lettore.suona(p);
         QVERIFY2(t.elapsed() < 200, qPrintable(QStringLiteral("took %1 ms").arg(t.elapsed())));
     }
 
@@ -387,9 +387,9 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(wav.left(44 + 1000 * 2));
         f.close();
-        const QByteArray pcm = LettoreAudio::Decodifica(p);
+        const QByteArray pcm = LettoreAudio::decodifica(p);
         QCOMPARE(pcm.size(), 1000 * 2);
-        QCOMPARE(pcm, LettoreAudio::Decodifica(toni[0]).left(1000 * 2));
+        QCOMPARE(pcm, LettoreAudio::decodifica(toni[0]).left(1000 * 2));
     }
 
     void quarantaRisposteRegistrate()
@@ -440,7 +440,7 @@ private slots:
 static int SuonaEdEsci(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    ModuloColoriSuoni::LettoreAttuale().Suona(QString::fromLocal8Bit(argv[2]));
+    ModuloColoriSuoni::lettoreAttuale().suona(QString::fromLocal8Bit(argv[2]));
     QTimer::singleShot(200, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -10,7 +10,8 @@
 #include "Lettura.h"
 #include "SchermoX.h"
 
-#include "app/Modulo1.h"
+#include "services/Modulo1.h"
+#include "Schermate.h"
 #include "ui/Layout.h"
 #include "ui/Risorse.h"
 
@@ -31,6 +32,15 @@
 using Lettura::Faccia;
 
 namespace {
+
+const Layout::Schermo& layoutDi(const QString& nome)
+{
+    for (const Schermate::Voce& v : Schermate::tabella())
+        if (nome == QLatin1String(v.nome))
+            return Schermate::layout(v.id);
+    throw std::logic_error("no screen " + nome.toStdString());
+}
+
 
 struct Fallimento : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -196,7 +206,7 @@ public:
     {
         const Layout::Controllo& c = Controllo(nome, indice);
         auto x = [](int twip) { return int(std::lround(twip / double(Layout::TwipPerPixel))); };
-        QRect r(x(c.left), x(c.top), x(c.left + c.width) - x(c.left), x(c.top + c.height) - x(c.top));
+        QRect r(x(c.posto.sinistra), x(c.posto.alto), x(c.posto.sinistra + c.posto.larghezza) - x(c.posto.sinistra), x(c.posto.alto + c.posto.altezza) - x(c.posto.alto));
         if (!c.contenitore.isEmpty())
             r.translate(Px(c.contenitore).topLeft());
         return r;
@@ -207,7 +217,7 @@ public:
         for (const Layout::Controllo& c : disegno->controlli)
             if (c.nome == nome && c.indice == indice)
                 return c;
-        Fallisci("no control " + Layout::Chiave(nome, indice) + " on " + disegno->nome);
+        Fallisci("no control " + Layout::chiave(nome, indice) + " on " + disegno->nome);
     }
 
     QImage Client() const
@@ -377,7 +387,7 @@ public:
 
     void Titolo()
     {
-        AspettaSchermo(Layout::Avvio());
+        AspettaSchermo(Schermate::layout(Schermate::Id::FormAvvio));
         ColoreDellElenco("title screen");
         const Lettura::Letto t = Lettura::LeggiTesto(Di("Label2", 0), Sfondo(), Controllo("Label2", 0), {"Bussolino"});
         Verifica(t.somiglianza > 0.7, QStringLiteral("title screen: \"Bussolino\" not seen (%1)").arg(t.somiglianza));
@@ -394,7 +404,7 @@ public:
 
     void Menu(const QString& daDove)
     {
-        AspettaSchermo(Layout::Menu());
+        AspettaSchermo(Schermate::layout(Schermate::Id::FormMenu));
         ColoreDellElenco("menu");
         for (const Layout::Controllo& c : disegno->controlli)
             Verifica(Lettura::Diversi(Di(c.nome), Sfondo(), 10) > Px(c.nome).width() * Px(c.nome).height() / 2,
@@ -429,7 +439,7 @@ public:
         // A quarter in from the left: on "Su di me " the red line runs down the middle.
         const QRgb c = Client().pixel(r.left() + r.width() / 4, r.center().y());
         const int n = Lettura::PosaDaColore(c);
-        Verifica(n > 0, disegno->nome + ": no figure picture in " + Layout::Chiave(nome, indice) + " (colour "
+        Verifica(n > 0, disegno->nome + ": no figure picture in " + Layout::chiave(nome, indice) + " (colour "
                             + Lettura::Nome(c) + ")");
         return n;
     }
@@ -473,9 +483,9 @@ public:
     static QString Descrizione(int n)
     {
         using namespace Modulo1;
-        return "HA IL BRACCIO DESTRO " + Frase(BraccioDestro[n]) + ".\r\n\r\nHA IL BRACCIO SINISTRO "
-               + Frase(BraccioSinistro[n]) + ".\r\n\r\n"
-               + (GambeUnite[n] ? "HA LE GAMBE UNITE." : "HA LE GAMBE DIVARICATE.") + "\r\n";
+        return "HA IL BRACCIO DESTRO " + Frase(BraccioDestro(n)) + ".\r\n\r\nHA IL BRACCIO SINISTRO "
+               + Frase(BraccioSinistro(n)) + ".\r\n\r\n"
+               + (GambeUnite(n) ? "HA LE GAMBE UNITE." : "HA LE GAMBE DIVARICATE.") + "\r\n";
     }
 
     Esercizio LeggiEsercizio()
@@ -507,7 +517,7 @@ public:
             const int n = Posa("Image1");
             const bool daDietro = n > 28;
             Verifica(s == "Form4" ? daDietro : s == "Form5" ? !daDietro : true, QStringLiteral("%1 shows picture %2").arg(s).arg(n));
-            Verifica(Modulo1::BraccioDestro[n] != Modulo1::BraccioSinistro[n],
+            Verifica(Modulo1::BraccioDestro(n) != Modulo1::BraccioSinistro(n),
                      QStringLiteral("%1 shows picture %2, whose arms are alike").arg(s).arg(n));
             QStringList candidati;
             for (const char* lato : {"DESTRO ", "SINISTRO "})
@@ -516,8 +526,8 @@ public:
             const QString t = Leggi("Label5", bianco, candidati);
             const bool destro = t.startsWith("HO IL BRACCIO DESTRO");
             const int codice = int(candidati.indexOf(t) % 4) + 1;
-            const int vero = destro ? Modulo1::BraccioDestro[n] : Modulo1::BraccioSinistro[n];
-            const int altro = destro ? Modulo1::BraccioSinistro[n] : Modulo1::BraccioDestro[n];
+            const int vero = destro ? Modulo1::BraccioDestro(n) : Modulo1::BraccioSinistro(n);
+            const int altro = destro ? Modulo1::BraccioSinistro(n) : Modulo1::BraccioDestro(n);
             Verifica(codice == vero || codice == altro, s + ": \"" + t + "\" fits neither arm of the picture");
             e.giuste = {{codice == vero ? "Command1" : "Command3"}};
             e.sbagliata = {codice == vero ? "Command3" : "Command1"};
@@ -650,7 +660,7 @@ public:
     void Esercita(const QString& pulsanteMenu, const QString& schermo)
     {
         Premi(pulsanteMenu);
-        AspettaSchermo(Layout::Esercizio(schermo));
+        AspettaSchermo(layoutDi(schermo));
         const bool proprio = schermo == "FormDentroFuori1" || schermo == "Form10";
         const QRgb fisso = Lettura::Rgb(schermo == "Form10" ? 0xFFC0FF : 0xFFFFC0);
         auto colore = [&](const QString& quando) {
@@ -748,8 +758,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "e2e: no X display at DISPLAY=%s\n", qgetenv("DISPLAY").constData());
         return 1;
     }
-    Risorse::CaricaCaratteri();
-    Modulo1::InizializzaTabella();
+    Risorse::caricaCaratteri();
     QTemporaryDir lavoro;
     QElapsedTimer orologio;
     orologio.start();
@@ -778,7 +787,7 @@ int main(int argc, char** argv)
             b.Avvio();
             b.Esercita("Command2", "Form1");
             b.Premi("Command2");
-            b.AspettaSchermo(Layout::Esercizio("Form1"));
+            b.AspettaSchermo(layoutDi("Form1"));
             SchermoX::ChiudiDallaCornice(b.finestra.id);
             p.AspettaFine(10000);
             Verifica(SchermoX::Visibili().isEmpty(), "a window is still open after closing the exercise");

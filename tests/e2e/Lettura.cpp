@@ -64,7 +64,7 @@ double Somiglianza(const Tratti& visto, const Tratti& modello, QPoint scarto)
 QImage Modello(const Layout::Controllo& c, QSize dimensione, const QString& testo)
 {
     Controlli::Etichetta e;
-    QFont f(c.carattere.famiglia == Layout::Famiglia::Comic ? Risorse::FamigliaComic() : Risorse::FamigliaArial());
+    QFont f(c.carattere.famiglia == Layout::Famiglia::Comic ? Risorse::famigliaComic() : Risorse::famigliaArial());
     f.setBold(c.carattere.grassetto);
     f.setPixelSize(qMax(1, int(std::lround(c.carattere.punti * 96.0 / 72.0))));
     e.setFont(f);
@@ -193,7 +193,7 @@ Letto LeggiTesto(const QImage& regione, QRgb sfondo, const Layout::Controllo& c,
     l.somiglianza = -1;
     for (const QString& t : candidati) {
         static QHash<QString, Tratti> modelli;
-        const QString chiave = Layout::Chiave(c.nome, c.indice) + '|' + QString::number(regione.width()) + 'x'
+        const QString chiave = Layout::chiave(c.nome, c.indice) + '|' + QString::number(regione.width()) + 'x'
                                + QString::number(regione.height()) + '|' + t;
         if (!modelli.contains(chiave))
             modelli.insert(chiave, Estrai(Modello(c, regione.size(), t), qRgb(255, 255, 255)));

@@ -1,12 +1,14 @@
 // The program folder unpacked from the .deb (BUSSOLINO_PACCHETTO) holds every figure and
 // every sound the program asks for, and the program plays from it: title, menu, one exercise.
 #include "support/Aiuto.h"
+#include "Applicazione.h"
+#include "framework/Registro.h"
 
-#include "app/Figure.h"
-#include "app/LettoreAudio.h"
-#include "app/Modulo1.h"
-#include "app/Percorsi.h"
-#include "app/Schermata.h"
+#include "services/Figure.h"
+#include "services/LettoreAudio.h"
+#include "services/Modulo1.h"
+#include "services/Percorsi.h"
+#include "framework/Schermata.h"
 
 #include <QFileInfo>
 
@@ -23,21 +25,21 @@ private slots:
 
     void ogniFigura()
     {
-        Percorsi::ImpostaCartellaProgramma(cartella);
-        Figure::SvuotaCache();
+        Percorsi::impostaCartellaProgramma(cartella);
+        Figure::svuotaCache();
         for (int n = 1; n <= Modulo1::NumeroPose; ++n) {
-            const QImage i = Figure::Carica(n);
-            QVERIFY2(!i.isNull(), qPrintable(Percorsi::Figura(n)));
+            const QImage i = Figure::carica(n);
+            QVERIFY2(!i.isNull(), qPrintable(Percorsi::figura(n)));
             QVERIFY(i.width() > 50 && i.height() > 50);
         }
     }
 
     void ogniSuono()
     {
-        Percorsi::ImpostaCartellaProgramma(cartella);
+        Percorsi::impostaCartellaProgramma(cartella);
         for (const char* s : {"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"}) {
             QString problema;
-            const QByteArray pcm = LettoreAudio::Decodifica(Percorsi::Suono(s), &problema);
+            const QByteArray pcm = LettoreAudio::decodifica(Percorsi::suono(s), &problema);
             // At least a tenth of a second of 16-bit mono at 44.1 kHz.
             QVERIFY2(pcm.size() > LettoreAudio::Frequenza / 10 * 2, qPrintable(QString(s) + ": " + problema));
         }
@@ -46,22 +48,22 @@ private slots:
     void titoloMenuEUnEsercizio()
     {
         Ambiente a(false);
-        Percorsi::ImpostaCartellaProgramma(cartella);
-        Figure::SvuotaCache();
-        Modulo1::Main();
-        Clicca(Schermate::Oggetto(Id::FormAvvio).pulsante("BottoneAvvio"));
-        Schermata& menu = Schermate::Oggetto(Id::FormMenu);
+        Percorsi::impostaCartellaProgramma(cartella);
+        Figure::svuotaCache();
+        Applicazione::Main();
+        Clicca(Registro::oggetto(Id::FormAvvio).pulsante("BottoneAvvio"));
+        Schermata& menu = Registro::oggetto(Id::FormMenu);
         QVERIFY(menu.caricata());
         Clicca(menu.pulsante("Command2"));  // "Su di me "
-        Schermata& su = Schermate::Oggetto(Id::Form1);
+        Schermata& su = Registro::oggetto(Id::Form1);
         QVERIFY(su.caricata());
-        QCOMPARE(Schermate::Aperte(), 1);
+        QCOMPARE(Registro::aperte(), 1);
         // The figure on show is one of the unpacked pictures.
         const QImage figura = su.immagine("Image1")->immagine();
         QVERIFY(!figura.isNull());
         bool trovata = false;
         for (int n = 1; n <= Modulo1::NumeroPose && !trovata; ++n)
-            trovata = Figure::Carica(n) == figura;
+            trovata = Figure::carica(n) == figura;
         QVERIFY(trovata);
         // An answer, right or wrong, plays a sound from the unpacked folder.
         Clicca(su.etichetta("Label3", 0));

@@ -1,10 +1,11 @@
 #include "support/Aiuto.h"
+#include "framework/Registro.h"
 
-#include "app/Applicazione.h"
-#include "app/Figure.h"
-#include "app/Modulo1.h"
-#include "app/Percorsi.h"
-#include "app/Schermata.h"
+#include "Applicazione.h"
+#include "services/Figure.h"
+#include "services/Modulo1.h"
+#include "services/Percorsi.h"
+#include "framework/Schermata.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
@@ -23,23 +24,22 @@ QStringList LettoreRegistratore::nomi() const
 
 Ambiente::Ambiente(bool conFigure)
 {
-    Schermate::Distruggi();
-    Modulo1::InizializzaTabella();
+    Registro::distruggi();
     Modulo1::AzzeraConteggio();
-    Casuale::ImpostaSorgente(&casuale);
-    ModuloColoriSuoni::ImpostaLettore(&lettore);
-    Percorsi::ImpostaCartellaProgramma(cartella.path());
-    Figure::SvuotaCache();
+    Casuale::impostaSorgente(&casuale);
+    ModuloColoriSuoni::impostaLettore(&lettore);
+    Percorsi::impostaCartellaProgramma(cartella.path());
+    Figure::svuotaCache();
     if (conFigure)
         ScriviFigureDiProva(cartella.path());
 }
 
 Ambiente::~Ambiente()
 {
-    Schermate::Distruggi();
-    Casuale::ImpostaSorgente(nullptr);
-    ModuloColoriSuoni::ImpostaLettore(nullptr);
-    Figure::SvuotaCache();
+    Registro::distruggi();
+    Casuale::impostaSorgente(nullptr);
+    ModuloColoriSuoni::impostaLettore(nullptr);
+    Figure::svuotaCache();
 }
 
 QColor ColoreDiProva(int numero)
@@ -110,12 +110,12 @@ std::shared_ptr<Risposta> RispondiAlProssimo(QMessageBox::StandardButton bottone
 
 Schermata& Apri(Schermate::Id id)
 {
-    Schermate::Mostra(id);
-    return Schermate::Oggetto(id);
+    Registro::mostra(id);
+    return Registro::oggetto(id);
 }
 
 int EseguiTest(int argc, char** argv, QObject* test)
 {
-    Applicazione::Prepara(*qApp);
+    Applicazione::prepara(*qApp);
     return QTest::qExec(test, argc, argv);
 }

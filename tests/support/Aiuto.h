@@ -8,16 +8,16 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Casuale.h"
-#include "app/ModuloColoriSuoni.h"
-#include "app/Schermate.h"
+#include "services/Casuale.h"
+#include "services/ModuloColoriSuoni.h"
+#include "framework/Registro.h"
 
 class Schermata;
 class QApplication;
 
 class LettoreRegistratore : public ModuloColoriSuoni::Lettore {
 public:
-    void Suona(const QString& percorso) override { suonati << percorso; }
+    void suona(const QString& percorso) override { suonati << percorso; }
     // The file names asked for, without their folder.
     QStringList nomi() const;
     QStringList suonati;

@@ -1,7 +1,7 @@
 #include "Figura.h"
 
 #include "Tavolozza.h"
-#include "app/Modulo1.h"
+#include "services/Modulo1.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,12 +10,12 @@
 
 namespace Figura {
 
-Posa DallaTabella(int n)
+Posa dallaTabella(int n)
 {
     const bool diFronte = n <= Modulo1::NumeroPose / 2;
-    const int destro = Modulo1::BraccioDestro[n];
-    const int sinistro = Modulo1::BraccioSinistro[n];
-    return {diFronte ? Vista::DiFronte : Vista::DiSpalle, Modulo1::GambeUnite[n],
+    const int destro = Modulo1::BraccioDestro(n);
+    const int sinistro = Modulo1::BraccioSinistro(n);
+    return {diFronte ? Vista::DiFronte : Vista::DiSpalle, Modulo1::GambeUnite(n),
             diFronte ? destro : sinistro, diFronte ? sinistro : destro};
 }
 
@@ -42,26 +42,26 @@ constexpr double MezzoBacino = 35;  // from the middle to each hip
 constexpr double AltezzaAnca = 406;
 constexpr double LarghezzaGamba = 70;
 
-QPen PennaContorno(double spessore = Tratto)
+QPen pennaContorno(double spessore = Tratto)
 {
     return QPen(QColor(Tavolozza::Contorno), spessore, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void Riempi(QPainter& p, const QPainterPath& forma, QRgb colore, double tratto = Tratto)
+void riempi(QPainter& p, const QPainterPath& forma, QRgb colore, double tratto = Tratto)
 {
-    p.setPen(tratto > 0 ? PennaContorno(tratto) : QPen(Qt::NoPen));
+    p.setPen(tratto > 0 ? pennaContorno(tratto) : QPen(Qt::NoPen));
     p.setBrush(QColor(colore));
     p.drawPath(forma);
 }
 
-QPainterPath Cerchio(QPointF centro, double raggio)
+QPainterPath cerchio(QPointF centro, double raggio)
 {
     QPainterPath c;
     c.addEllipse(centro, raggio, raggio);
     return c;
 }
 
-QPainterPath Ellisse(QPointF centro, double rx, double ry)
+QPainterPath ellisse(QPointF centro, double rx, double ry)
 {
     QPainterPath e;
     e.addEllipse(centro, rx, ry);
@@ -69,7 +69,7 @@ QPainterPath Ellisse(QPointF centro, double rx, double ry)
 }
 
 // A thick segment with rounded ends, as a shape that can be filled and outlined.
-QPainterPath Segmento(QPointF da, QPointF a, double spessore)
+QPainterPath segmento(QPointF da, QPointF a, double spessore)
 {
     QPainterPath linea(da);
     linea.lineTo(a);
@@ -81,7 +81,7 @@ QPainterPath Segmento(QPointF da, QPointF a, double spessore)
 }
 
 // Where the hand ends up for each arm code, on the picture's right side.
-QPointF Direzione(int codice)
+QPointF direzione(int codice)
 {
     constexpr double Diagonale = 0.70710678;
     switch (codice) {
@@ -96,12 +96,12 @@ QPointF Direzione(int codice)
     }
 }
 
-void Ombra(QPainter& p)
+void ombra(QPainter& p)
 {
-    Riempi(p, Ellisse({Centro, 566}, 190, 20), Tavolozza::Ombra, 0);
+    riempi(p, ellisse({Centro, 566}, 190, 20), Tavolozza::Ombra, 0);
 }
 
-void Gambe(QPainter& p, bool unite)
+void gambe(QPainter& p, bool unite)
 {
     // Legs apart stand far out, so they read as apart even in the smallest box.
     const double distanzaPiedi = unite ? MezzoBacino : 130;
@@ -120,10 +120,10 @@ void Gambe(QPainter& p, bool unite)
         gamba.closeSubpath();
         pantaloni = pantaloni.united(gamba);
     }
-    Riempi(p, pantaloni.simplified(), Tavolozza::Pantaloni);
+    riempi(p, pantaloni.simplified(), Tavolozza::Pantaloni);
     if (unite) {
         // The two legs side by side: a seam down the middle keeps them two legs.
-        p.setPen(PennaContorno());
+        p.setPen(pennaContorno());
         p.drawLine(QPointF(Centro, 420), QPointF(Centro, altezzaCaviglia));
     }
     for (int lato : {-1, 1}) {
@@ -131,11 +131,11 @@ void Gambe(QPainter& p, bool unite)
         const QPointF caviglia(Centro + lato * distanzaPiedi, altezzaCaviglia);
         QPainterPath scarpa;
         scarpa.addRoundedRect(QRectF(caviglia.x() - 40 + lato * 14, caviglia.y() - 6, 80, 40), 20, 20);
-        Riempi(p, scarpa, Tavolozza::Scarpe);
+        riempi(p, scarpa, Tavolozza::Scarpe);
     }
 }
 
-QPainterPath Busto()
+QPainterPath busto()
 {
     QPainterPath busto;
     busto.addRoundedRect(QRectF(Centro - 78, 242, 156, 120), 40, 40);
@@ -144,7 +144,7 @@ QPainterPath Busto()
     return busto.united(fondo).simplified();
 }
 
-QPainterPath Stella(QPointF centro, double raggioFuori, double raggioDentro)
+QPainterPath stella(QPointF centro, double raggioFuori, double raggioDentro)
 {
     QPolygonF punte;
     for (int i = 0; i < 10; ++i) {
@@ -158,41 +158,41 @@ QPainterPath Stella(QPointF centro, double raggioFuori, double raggioDentro)
     return stella;
 }
 
-void Maglia(QPainter& p, Vista vista)
+void maglia(QPainter& p, Vista vista)
 {
     QPainterPath collo;
     collo.addRect(QRectF(Centro - 18, 220, 36, 34));
-    Riempi(p, collo, Tavolozza::Pelle);
-    Riempi(p, Busto(), Tavolozza::Maglia);
+    riempi(p, collo, Tavolozza::Pelle);
+    riempi(p, busto(), Tavolozza::Maglia);
     if (vista == Vista::DiFronte) {
         // The round neckline and the star on the chest: the front of the shirt.
         QPainterPath scollo;
         scollo.moveTo(Centro - 34, 238);
         scollo.arcTo(QRectF(Centro - 34, 216, 68, 48), 180, 180);
         scollo.closeSubpath();
-        Riempi(p, scollo, Tavolozza::Pelle);
-        Riempi(p, Stella({Centro, 326}, 34, 15), Tavolozza::Maniche, 5);
+        riempi(p, scollo, Tavolozza::Pelle);
+        riempi(p, stella({Centro, 326}, 34, 15), Tavolozza::Maniche, 5);
     } else {
         // From behind the collar is a plain band just under the hair.
-        p.setPen(PennaContorno(5));
+        p.setPen(pennaContorno(5));
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(Centro - 40, 236, 80, 18), 200 * 16, 140 * 16);
     }
 }
 
-void Braccio(QPainter& p, int lato, int codice)
+void braccio(QPainter& p, int lato, int codice)
 {
     const QPointF spalla(Centro + lato * SpallaX, SpallaY);
     const QPointF attacco(Centro + lato * AttaccoX, SpallaY - 4);
-    const QPointF d = Direzione(codice);
+    const QPointF d = direzione(codice);
     const QPointF mano = spalla + QPointF(lato * d.x(), d.y()) * LunghezzaBraccio;
-    QPainterPath manica = Segmento(attacco, spalla, SpessoreBraccio)
-                              .united(Segmento(spalla, mano, SpessoreBraccio));
-    Riempi(p, manica.simplified(), Tavolozza::Maniche);
-    Riempi(p, Cerchio(mano, RaggioMano), Tavolozza::Pelle);
+    QPainterPath manica = segmento(attacco, spalla, SpessoreBraccio)
+                              .united(segmento(spalla, mano, SpessoreBraccio));
+    riempi(p, manica.simplified(), Tavolozza::Maniche);
+    riempi(p, cerchio(mano, RaggioMano), Tavolozza::Pelle);
 }
 
-QPainterPath Ciuffo()
+QPainterPath ciuffo()
 {
     // A little tuft on top of the head, the same from both sides.
     QPainterPath c;
@@ -204,18 +204,18 @@ QPainterPath Ciuffo()
     return c;
 }
 
-void Testa(QPainter& p, Vista vista)
+void testa(QPainter& p, Vista vista)
 {
     // Ears first, then the head over them.
     for (int lato : {-1, 1})
-        Riempi(p, Cerchio(CentroTesta + QPointF(lato * (RaggioTesta - 5), 14), 15), Tavolozza::Pelle);
+        riempi(p, cerchio(CentroTesta + QPointF(lato * (RaggioTesta - 5), 14), 15), Tavolozza::Pelle);
 
-    Riempi(p, Ciuffo(), Tavolozza::Capelli);
-    const QPainterPath testa = Cerchio(CentroTesta, RaggioTesta);
+    riempi(p, ciuffo(), Tavolozza::Capelli);
+    const QPainterPath testa = cerchio(CentroTesta, RaggioTesta);
     if (vista == Vista::DiSpalle) {
         // The back of the head is all hair, with the whorl on the crown.
-        Riempi(p, testa, Tavolozza::Capelli);
-        p.setPen(PennaContorno(5));
+        riempi(p, testa, Tavolozza::Capelli);
+        p.setPen(pennaContorno(5));
         p.setBrush(Qt::NoBrush);
         const QPointF vortice = CentroTesta + QPointF(10, -28);
         QPainterPath spirale(vortice);
@@ -234,31 +234,31 @@ void Testa(QPainter& p, Vista vista)
         return;
     }
 
-    Riempi(p, testa, Tavolozza::Pelle);
+    riempi(p, testa, Tavolozza::Pelle);
     // Hair over the top with a fringe of three locks on the forehead.
-    QPainterPath viso = Ellisse(CentroTesta + QPointF(0, 26), 68, 67);
+    QPainterPath viso = ellisse(CentroTesta + QPointF(0, 26), 68, 67);
     for (int i = -1; i <= 1; ++i)
-        viso = viso.subtracted(Cerchio(CentroTesta + QPointF(i * 28, -38 - (i == 0 ? 5 : 0)), 18));
-    Riempi(p, testa.subtracted(viso).simplified(), Tavolozza::Capelli);
+        viso = viso.subtracted(cerchio(CentroTesta + QPointF(i * 28, -38 - (i == 0 ? 5 : 0)), 18));
+    riempi(p, testa.subtracted(viso).simplified(), Tavolozza::Capelli);
 
     // The face: eyes with a shine, rosy cheeks, a big open smile.
     p.setPen(Qt::NoPen);
     for (int lato : {-1, 1}) {
         const QPointF occhio = CentroTesta + QPointF(lato * 28, 10);
-        Riempi(p, Ellisse(occhio, 10, 13), Tavolozza::Contorno, 0);
-        Riempi(p, Cerchio(occhio + QPointF(3, -5), 4), Tavolozza::Sfondo, 0);
-        Riempi(p, Ellisse(CentroTesta + QPointF(lato * 50, 36), 12, 8), Tavolozza::Guance, 0);
+        riempi(p, ellisse(occhio, 10, 13), Tavolozza::Contorno, 0);
+        riempi(p, cerchio(occhio + QPointF(3, -5), 4), Tavolozza::Sfondo, 0);
+        riempi(p, ellisse(CentroTesta + QPointF(lato * 50, 36), 12, 8), Tavolozza::Guance, 0);
     }
     QPainterPath bocca;
     bocca.moveTo(CentroTesta + QPointF(-22, 36));
     bocca.arcTo(QRectF(CentroTesta + QPointF(-22, 14), QSizeF(44, 44)), 180, 180);
     bocca.closeSubpath();
-    Riempi(p, bocca, Tavolozza::Bocca, 4);
+    riempi(p, bocca, Tavolozza::Bocca, 4);
 }
 
 }  // namespace
 
-QImage Disegna(const Posa& posa)
+QImage disegna(const Posa& posa)
 {
     QImage img(Lato, Lato, QImage::Format_RGB32);
     img.fill(Tavolozza::Sfondo);
@@ -266,12 +266,12 @@ QImage Disegna(const Posa& posa)
     // Flat colours only: the picture must hold nothing but the palette.
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    Ombra(p);
-    Gambe(p, posa.gambeUnite);
-    Maglia(p, posa.vista);
-    Testa(p, posa.vista);
-    Braccio(p, -1, posa.braccioASinistra);
-    Braccio(p, +1, posa.braccioADestra);
+    ombra(p);
+    gambe(p, posa.gambeUnite);
+    maglia(p, posa.vista);
+    testa(p, posa.vista);
+    braccio(p, -1, posa.braccioASinistra);
+    braccio(p, +1, posa.braccioADestra);
     return img;
 }
 

@@ -19,12 +19,12 @@ struct Posa {
     int braccioADestra;
 };
 
-// Row n of the pose table (Modulo1::InizializzaTabella() must have run), turned into what
+// Row n of the pose table, turned into what
 // the picture shows: facing, the figure's own right arm is on the picture's left; from
 // behind it is on the picture's right.
-Posa DallaTabella(int n);
+Posa dallaTabella(int n);
 
 // A Lato x Lato picture in the flat colours of Tavolozza, drawn without anti-aliasing.
-QImage Disegna(const Posa& posa);
+QImage disegna(const Posa& posa);
 
 }  // namespace Figura

@@ -11,7 +11,7 @@ namespace Gif {
 
 namespace {
 
-GifByteType PiuVicino(QRgb colore)
+GifByteType piuVicino(QRgb colore)
 {
     int migliore = 0;
     int distanzaMigliore = 1 << 30;
@@ -31,7 +31,7 @@ GifByteType PiuVicino(QRgb colore)
 
 }  // namespace
 
-bool Scrivi(const QImage& immagine, const QString& percorso, QString* errore)
+bool scrivi(const QImage& immagine, const QString& percorso, QString* errore)
 {
     const QImage img = immagine.convertToFormat(QImage::Format_RGB32);
     const int larghezza = img.width();
@@ -65,7 +65,7 @@ bool Scrivi(const QImage& immagine, const QString& percorso, QString* errore)
             const QRgb c = pixel[x] | 0xff000000u;
             auto it = giaVisti.constFind(c);
             if (it == giaVisti.constEnd())
-                it = giaVisti.insert(c, PiuVicino(c));
+                it = giaVisti.insert(c, piuVicino(c));
             riga[x] = *it;
         }
         ok = EGifPutLine(gif, riga.data(), larghezza) == GIF_OK;

@@ -7,6 +7,6 @@ namespace Gif {
 
 // Every pixel goes to the nearest colour of the table. Returns false (and says why in
 // `errore`) if the file cannot be written.
-bool Scrivi(const QImage& immagine, const QString& percorso, QString* errore);
+bool scrivi(const QImage& immagine, const QString& percorso, QString* errore);
 
 }  // namespace Gif

@@ -1,7 +1,7 @@
 // Makes gif/1.gif to gif/56.gif, the figures of the pose table, into the folder given.
 #include "Figura.h"
 #include "Gif.h"
-#include "app/Modulo1.h"
+#include "services/Modulo1.h"
 
 #include <QDir>
 #include <cstdio>
@@ -17,11 +17,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "genera_figure: non posso creare %s\n", argv[1]);
         return 1;
     }
-    Modulo1::InizializzaTabella();
     for (int n = 1; n <= Modulo1::NumeroPose; ++n) {
         const QString percorso = cartella + QStringLiteral("/%1.gif").arg(n);
         QString errore;
-        if (!Gif::Scrivi(Figura::Disegna(Figura::DallaTabella(n)), percorso, &errore)) {
+        if (!Gif::scrivi(Figura::disegna(Figura::dallaTabella(n)), percorso, &errore)) {
             std::fprintf(stderr, "genera_figure: %s: %s\n", qPrintable(percorso), qPrintable(errore));
             return 1;
         }

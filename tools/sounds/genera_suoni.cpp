@@ -17,7 +17,7 @@ constexpr double DuePi = 2 * M_PI;
 
 using Suono = std::vector<double>;
 
-double Nota(int semitoniDaLa4) { return 440.0 * std::pow(2.0, semitoniDaLa4 / 12.0); }
+double nota(int semitoniDaLa4) { return 440.0 * std::pow(2.0, semitoniDaLa4 / 12.0); }
 
 // Named notes, counted in semitones from A4.
 constexpr int Do4 = -9, Mi4 = -5, Sol4 = -2;
@@ -25,7 +25,7 @@ constexpr int Do5 = 3, Re5 = 5, Mi5 = 7, Sol5 = 10, La5 = 12, Si5 = 14;
 constexpr int Do6 = 15, Mi6 = 19, Sol6 = 22;
 
 // A smooth start over `durata` seconds, so no note begins with a click.
-double Attacco(double t, double durata)
+double attacco(double t, double durata)
 {
     return t >= durata ? 1.0 : 0.5 - 0.5 * std::cos(M_PI * t / durata);
 }
@@ -37,7 +37,7 @@ struct Parziale {
 };
 
 // A struck note: a few partials that ring and die away, the higher ones sooner.
-void Percuoti(Suono& s, double inizio, double hz, double volume, double decadimento,
+void percuoti(Suono& s, double inizio, double hz, double volume, double decadimento,
               const std::vector<Parziale>& parziali)
 {
     const size_t da = size_t(inizio * Campioni);
@@ -46,7 +46,7 @@ void Percuoti(Suono& s, double inizio, double hz, double volume, double decadime
         double v = 0;
         for (const Parziale& p : parziali)
             v += p.volume * std::exp(-decadimento * p.smorzamento * t) * std::sin(DuePi * hz * p.rapporto * t);
-        s[i] += volume * Attacco(t, 0.004) * v;
+        s[i] += volume * attacco(t, 0.004) * v;
     }
 }
 
@@ -56,52 +56,52 @@ const std::vector<Parziale> Legnetto = {{1, 1.0, 1.0}, {4, 0.20, 4.0}};
 // Glassy sparkle: slightly stretched partials like a little glockenspiel.
 const std::vector<Parziale> Vetro = {{1, 1.0, 1.0}, {2.76, 0.18, 2.2}, {5.40, 0.05, 3.5}};
 
-Suono Vuoto(double secondi) { return Suono(size_t(secondi * Campioni), 0.0); }
+Suono vuoto(double secondi) { return Suono(size_t(secondi * Campioni), 0.0); }
 
 // si1: a major arpeggio climbing an octave.
-Suono Arpeggio()
+Suono arpeggio()
 {
-    Suono s = Vuoto(0.70);
+    Suono s = vuoto(0.70);
     const int note[] = {Do5, Mi5, Sol5, Do6};
     for (int i = 0; i < 4; ++i)
-        Percuoti(s, i * 0.08, Nota(note[i]), i == 3 ? 1.0 : 0.8, 6.0, Campanella);
+        percuoti(s, i * 0.08, nota(note[i]), i == 3 ? 1.0 : 0.8, 6.0, Campanella);
     return s;
 }
 
 // si2: "ding-DING!", a fourth upwards, the second note bright with its octave.
-Suono DinDin()
+Suono dinDin()
 {
-    Suono s = Vuoto(0.58);
-    Percuoti(s, 0.0, Nota(Sol5), 0.75, 7.0, Vetro);
-    Percuoti(s, 0.12, Nota(Do6), 1.0, 5.0, Vetro);
-    Percuoti(s, 0.12, Nota(Do6 + 12), 0.25, 7.0, Vetro);
+    Suono s = vuoto(0.58);
+    percuoti(s, 0.0, nota(Sol5), 0.75, 7.0, Vetro);
+    percuoti(s, 0.12, nota(Do6), 1.0, 5.0, Vetro);
+    percuoti(s, 0.12, nota(Do6 + 12), 0.25, 7.0, Vetro);
     return s;
 }
 
 // si3: a quick run up the scale that lands on a ringing top note.
-Suono Scaletta()
+Suono scaletta()
 {
-    Suono s = Vuoto(0.80);
+    Suono s = vuoto(0.80);
     const int note[] = {Do5, Re5, Mi5, Sol5, La5, Do6, Mi6};
     for (int i = 0; i < 7; ++i)
-        Percuoti(s, i * 0.055, Nota(note[i]), i == 6 ? 1.0 : 0.6, i == 6 ? 4.5 : 9.0, Campanella);
+        percuoti(s, i * 0.055, nota(note[i]), i == 6 ? 1.0 : 0.6, i == 6 ? 4.5 : 9.0, Campanella);
     return s;
 }
 
 // si4: "ta-DAA", a soft wooden chord and then the home chord higher up, which settles it.
-Suono TaDa()
+Suono taDa()
 {
-    Suono s = Vuoto(0.62);
+    Suono s = vuoto(0.62);
     for (int n : {Sol5, Si5})
-        Percuoti(s, 0.0, Nota(n), 0.55, 9.0, Legnetto);
+        percuoti(s, 0.0, nota(n), 0.55, 9.0, Legnetto);
     for (int n : {Do6, Mi6, Sol6})
-        Percuoti(s, 0.15, Nota(n), n == Sol6 ? 0.9 : 0.55, 5.5, Legnetto);
+        percuoti(s, 0.15, nota(n), n == Sol6 ? 0.9 : 0.55, 5.5, Legnetto);
     return s;
 }
 
 // A held, rounded tone like a hummed "oo", with a gentle rise and fall; its pitch can slide
 // from `hzDa` to `hzA`.
-void Canta(Suono& s, double inizio, double durata, double hzDa, double hzA, double volume)
+void canta(Suono& s, double inizio, double durata, double hzDa, double hzA, double volume)
 {
     const size_t da = size_t(inizio * Campioni);
     const size_t n = size_t(durata * Campioni);
@@ -111,28 +111,28 @@ void Canta(Suono& s, double inizio, double durata, double hzDa, double hzA, doub
         const double x = double(i) / n;
         const double hz = hzDa + (hzA - hzDa) * x * x;
         fase += DuePi * hz / Campioni;
-        const double inviluppo = Attacco(t, 0.03) * Attacco(durata - t, 0.09);
+        const double inviluppo = attacco(t, 0.03) * attacco(durata - t, 0.09);
         const double v = std::sin(fase) + 0.25 * std::sin(2 * fase) + 0.06 * std::sin(3 * fase);
         s[da + i] += volume * inviluppo * v;
     }
 }
 
 // no: "uh-oh", two soft low notes falling a minor third; kind, not alarming.
-Suono UhOh()
+Suono uhOh()
 {
-    Suono s = Vuoto(0.60);
-    Canta(s, 0.0, 0.20, Nota(Sol4), Nota(Sol4), 1.0);
-    Canta(s, 0.24, 0.36, Nota(Mi4), Nota(Do4 + 2), 0.9);
+    Suono s = vuoto(0.60);
+    canta(s, 0.0, 0.20, nota(Sol4), nota(Sol4), 1.0);
+    canta(s, 0.24, 0.36, nota(Mi4), nota(Do4 + 2), 0.9);
     return s;
 }
 
 // Brings the peak to -3 dBFS, eases out the last moments, adds the silent tail, writes
 // 16-bit mono PCM.
-bool Scrivi(Suono s, const std::string& percorso)
+bool scrivi(Suono s, const std::string& percorso)
 {
     const size_t fine = std::min(s.size(), size_t(0.04 * Campioni));
     for (size_t i = 0; i < fine; ++i)
-        s[s.size() - 1 - i] *= Attacco(double(i) / Campioni, 0.04);
+        s[s.size() - 1 - i] *= attacco(double(i) / Campioni, 0.04);
     double massimo = 0;
     for (double v : s)
         massimo = std::max(massimo, std::abs(v));
@@ -172,8 +172,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "genera_suoni: %s: %s\n", cartella.c_str(), errore.message().c_str());
         return 1;
     }
-    const bool ok = Scrivi(Arpeggio(), cartella + "/si1.wav") && Scrivi(DinDin(), cartella + "/si2.wav")
-                    && Scrivi(Scaletta(), cartella + "/si3.wav") && Scrivi(TaDa(), cartella + "/si4.wav")
-                    && Scrivi(UhOh(), cartella + "/no.wav");
+    const bool ok = scrivi(arpeggio(), cartella + "/si1.wav") && scrivi(dinDin(), cartella + "/si2.wav")
+                    && scrivi(scaletta(), cartella + "/si3.wav") && scrivi(taDa(), cartella + "/si4.wav")
+                    && scrivi(uhOh(), cartella + "/no.wav");
     return ok ? 0 : 1;
 }

@@ -1,0 +1,117 @@
+// The table of screens. Adding a screen: a row here, its layout in ui/Layouts.cpp, its class.
+#include "Schermate.h"
+
+#include "screens/body/Form1.h"
+#include "screens/body/Form2.h"
+#include "screens/body/Form3.h"
+#include "screens/lines/Form10.h"
+#include "screens/lines/FormDentroFuori1.h"
+#include "screens/poses/detective/FormDetective.h"
+#include "screens/poses/truefalse/FormVeroFalso.h"
+#include "screens/start/FormAvvio.h"
+#include "screens/start/FormMenu.h"
+
+#include <array>
+#include <optional>
+
+namespace Schermate {
+
+namespace {
+
+using Layout::Cornice;
+
+template <class T>
+std::unique_ptr<Schermata> crea(Id id)
+{
+    return std::make_unique<T>(id);
+}
+
+// One attempt of the pose draw is Int(r * quante) + 1, then `aggiunta` is added.
+template <int quante, int aggiunta>
+std::unique_ptr<Schermata> veroFalso(Id id)
+{
+    return std::make_unique<FormVeroFalso>(id, quante, aggiunta);
+}
+
+template <FormDetective::Insieme insieme>
+std::unique_ptr<Schermata> detective(Id id)
+{
+    return std::make_unique<FormDetective>(id, insieme);
+}
+
+Layout::Schermo menu();
+
+constexpr Voce Tabella[] = {
+    {Id::FormAvvio, "FormAvvio", "Bussolino", Cornice::Nessuna, Layout::avvio, crea<FormAvvio>},
+    {Id::FormMenu, "FormMenu", "Bussolino", Cornice::Nessuna, menu, crea<FormMenu>},
+    {Id::Form1, "Form1", "Bussolino - Su di me", Cornice::A, Layout::form1, crea<Form1>,
+     "Command2", "Su di me ", 0, 2},
+    {Id::Form2, "Form2", "Bussolino - Alla mia 1", Cornice::A, Layout::form2, crea<Form2>,
+     "Command3", "Alla mia......    1", 0, 3},
+    {Id::Form3, "Form3", "Bussolino - Alla mia 2", Cornice::A, Layout::form3, crea<Form3>,
+     "Command4", "Alla mia......    2", 0, 4},
+    {Id::Form4, "Form4", "Bussolino - Vero e falso 1", Cornice::A, Layout::veroFalso, veroFalso<28, 28>,
+     "Command5", "Vero e falso   1", 0, 5},
+    {Id::Form5, "Form5", "Bussolino - Vero e falso 2", Cornice::A, Layout::veroFalso, veroFalso<28, 0>,
+     "Command6", "Vero e falso   2", 1, 0},
+    {Id::Form6, "Form6", "Bussolino - Vero e falso 3", Cornice::A, Layout::veroFalso, veroFalso<56, 0>,
+     "Command7", "Vero e falso   3", 1, 1},
+    {Id::Form7, "Form7", "Bussolino - Il detective 1", Cornice::A, Layout::detective,
+     detective<FormDetective::Insieme::DaDietro>, "Command8", "Il detective 1", 1, 2},
+    {Id::Form8, "Form8", "Bussolino - Il detective 2", Cornice::A, Layout::detective,
+     detective<FormDetective::Insieme::DiFronte>, "Command9", "Il detective 2", 1, 3},
+    {Id::Form9, "Form9", "Bussolino - Il detective 3", Cornice::A, Layout::detective,
+     detective<FormDetective::Insieme::UnoDeiDue>, "Command10", "Il detective 3", 1, 4},
+    {Id::FormDentroFuori1, "FormDentroFuori1", "Bussolino - A destra di 1", Cornice::B, Layout::dentroFuori1,
+     crea<FormDentroFuori1>, "Command11", "A destra di......  1", 0, 0},
+    {Id::Form10, "Form10", "Bussolino - A destra di 2", Cornice::B, Layout::form10, crea<Form10>,
+     "Command12", "A destra di...... 2", 0, 1},
+};
+static_assert(std::size(Tabella) == size_t(Numero), "one row for every screen");
+
+constexpr bool inOrdine()
+{
+    for (size_t i = 0; i < std::size(Tabella); ++i)
+        if (Tabella[i].id != Id(i))
+            return false;
+    return true;
+}
+static_assert(inOrdine(), "row i is the screen of id i");
+
+// The menu: "Esci" and one button for every screen that has one, in the table's order, which is
+// the buttons' tab order.
+Layout::Schermo menu()
+{
+    QVector<Layout::PulsanteMenu> pulsanti;
+    for (const Voce& v : Tabella)
+        if (v.pulsante)
+            pulsanti.append({v.pulsante, QString::fromUtf8(v.didascalia), v.colonna, v.riga});
+    return Layout::menu(pulsanti);
+}
+
+}  // namespace
+
+std::span<const Voce> tabella()
+{
+    return Tabella;
+}
+
+const Voce& voce(Id id)
+{
+    return Tabella[size_t(id)];
+}
+
+const Layout::Schermo& layout(Id id)
+{
+    static std::array<std::optional<Layout::Schermo>, Numero> fatti;
+    std::optional<Layout::Schermo>& s = fatti[size_t(id)];
+    if (!s) {
+        const Voce& v = voce(id);
+        s = Layout::conCornice(v.layout(), v.cornice);
+        s->nome = QString::fromUtf8(v.nome);
+        s->titolo = QString::fromUtf8(v.titolo);
+    }
+    return *s;
+}
+
+}  // namespace Schermate

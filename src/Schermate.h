@@ -1,0 +1,53 @@
+#pragma once
+// The table of screens: the one place that knows which screens exist, what each is called in
+// the design, which menu button opens it, its window title, the frame it stands in, its
+// layout and how its object is made. The menu, the registry, the frame, the tests and the
+// benchmarks all read it.
+#include <QString>
+#include <memory>
+#include <span>
+
+#include "ui/Layout.h"
+
+class Schermata;
+
+namespace Schermate {
+
+enum class Id {
+    FormAvvio,
+    FormMenu,
+    Form1,
+    Form2,
+    Form3,
+    Form4,
+    Form5,
+    Form6,
+    Form7,
+    Form8,
+    Form9,
+    FormDentroFuori1,
+    Form10,
+};
+constexpr int Numero = int(Id::Form10) + 1;
+
+struct Voce {
+    Id id;
+    const char* nome;               // the design's name: "Form1"
+    const char* titolo;             // window title
+    Layout::Cornice cornice;        // the frame of an exercise; Nessuna for the title and the menu
+    Layout::Schermo (*layout)();    // the screen's own controls
+    std::unique_ptr<Schermata> (*crea)(Id id);
+    // The menu button that opens the screen, its caption and its place (column 0 or 1, row 0 to 5).
+    const char* pulsante = nullptr;
+    const char* didascalia = nullptr;
+    int colonna = 0;
+    int riga = 0;
+};
+
+std::span<const Voce> tabella();
+const Voce& voce(Id id);
+// The screen's designed layout with its frame and title, made once.
+const Layout::Schermo& layout(Id id);
+inline bool esercizio(Id id) { return voce(id).cornice != Layout::Cornice::Nessuna; }
+
+}  // namespace Schermate

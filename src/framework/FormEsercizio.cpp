@@ -1,0 +1,122 @@
+#include "framework/FormEsercizio.h"
+
+#include "services/Messaggi.h"
+#include "services/ModuloColoriSuoni.h"
+#include "services/Modulo1.h"
+
+#include <QAction>
+
+QString testoConteggio(int16_t n)
+{
+    return n < 0 ? QString::number(n) : ' ' + QString::number(n);
+}
+
+FormEsercizio::FormEsercizio(Schermate::Id id) : Schermata(id) {}
+
+int16_t& FormEsercizio::contaEsatti() { return contiPropri() ? ContaEsatti : Modulo1::ContaEsatti; }
+int16_t& FormEsercizio::contaErrati() { return contiPropri() ? ContaErrati : Modulo1::ContaErrati; }
+int16_t FormEsercizio::esatti() const { return contiPropri() ? ContaEsatti : Modulo1::ContaEsatti; }
+int16_t FormEsercizio::errati() const { return contiPropri() ? ContaErrati : Modulo1::ContaErrati; }
+
+void FormEsercizio::Form_Load()
+{
+    Modulo1::AzzeraConteggio();
+    if (contiPropri())
+        ContaEsatti = ContaErrati = 0;
+    mostraConteggi();
+    LeggiFrasi();
+    GeneraEsercizio();
+}
+
+QList<QWidget*> FormEsercizio::controlliRisposta() const
+{
+    QList<QWidget*> risposte;
+    for (const Layout::Controllo& c : layout().controlli)
+        if (c.risposta)
+            risposte << controllo(c.nome, c.indice);
+    return risposte;
+}
+
+void FormEsercizio::collega()
+{
+    for (const Layout::VoceMenu& v : layout().menu) {
+        QAction* a = voceMenu(v.nome);
+        switch (v.ruolo) {
+        case Layout::Ruolo::Azzera: connect(a, &QAction::triggered, this, &FormEsercizio::mnuAzzera_Click); break;
+        case Layout::Ruolo::Informazioni: connect(a, &QAction::triggered, this, &FormEsercizio::mnuInformazioni_Click); break;
+        case Layout::Ruolo::Esci: connect(a, &QAction::triggered, this, &FormEsercizio::mnuEsci_Click); break;
+        }
+    }
+    connect(pulsante("Command2"), &QAbstractButton::clicked, this, &FormEsercizio::Command2_Click);
+    for (const Layout::Controllo& c : layout().controlli) {
+        if (!c.risposta)
+            continue;
+        const auto clic = [this, nome = c.nome, indice = c.indice] { rispondi(nome, indice); };
+        QWidget* w = controllo(c.nome, c.indice);
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            connect(b, &QAbstractButton::clicked, this, clic);
+        else if (auto* e = qobject_cast<Controlli::Etichetta*>(w))
+            connect(e, &Controlli::Etichetta::click, this, clic);
+        else if (auto* i = qobject_cast<Controlli::Immagine*>(w))
+            connect(i, &Controlli::Immagine::click, this, clic);
+    }
+}
+
+void FormEsercizio::mostraConteggi()
+{
+    etichetta("EtichettaEsatti")->impostaTesto(QStringLiteral("0"));
+    etichetta("EtichettaErrati")->impostaTesto(QStringLiteral("0"));
+}
+
+void FormEsercizio::abilitaRisposte(bool abilitate)
+{
+    for (QWidget* w : controlliRisposta())
+        w->setEnabled(abilitate);
+}
+
+void FormEsercizio::Command2_Click()
+{
+    abilitaRisposte(true);
+    pulsante("Command2")->setEnabled(false);
+    GeneraEsercizio();
+}
+
+void FormEsercizio::passiGiusti(const std::function<void()>& chiudi)
+{
+    immagine("ComandoIconaSi")->setVisible(true);
+    immagine("ComandoIconaNo")->setVisible(false);
+    Modulo1::incrementa(contaEsatti());
+    etichetta("EtichettaEsatti")->impostaTesto(testoConteggio(contaEsatti()));
+    chiudi();
+    ModuloColoriSuoni::SuonoGiusto();
+    // The one-line and two-line screens decide about "avanti" themselves.
+    if (!contiPropri())
+        pulsante("Command2")->setEnabled(true);
+}
+
+void FormEsercizio::passiSbagliati()
+{
+    immagine("ComandoIconaNo")->setVisible(true);
+    immagine("ComandoIconaSi")->setVisible(false);
+    Modulo1::incrementa(contaErrati());
+    etichetta("EtichettaErrati")->impostaTesto(testoConteggio(contaErrati()));
+    ModuloColoriSuoni::SuonoSbagliato();
+}
+
+void FormEsercizio::mnuAzzera_Click()
+{
+    mostraConteggi();
+    contaEsatti() = 0;
+    contaErrati() = 0;
+}
+
+void FormEsercizio::mnuInformazioni_Click()
+{
+    Modulo1::MostraInformazioni(window());
+}
+
+void FormEsercizio::mnuEsci_Click()
+{
+    if (Messaggi::chiedi(window(), QString::fromUtf8("Vuoi tornare al menù?")))
+        passa(Schermate::Id::FormMenu);
+}

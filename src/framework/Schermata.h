@@ -1,0 +1,72 @@
+#pragma once
+// A screen: an object created the first time it is shown and kept until the program ends.
+// Showing it builds its window and controls from its designed layout and runs Form_Load;
+// unloading destroys the window and controls but keeps the object's own variables.
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include "Schermate.h"
+#include "ui/Controlli.h"
+#include "ui/Layout.h"
+
+class Tela;
+class QAction;
+
+class Finestra : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Finestra(QWidget* padre = nullptr);
+
+signals:
+    void chiusa();  // closed through the window frame
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+};
+
+class Schermata : public QObject {
+    Q_OBJECT
+public:
+    explicit Schermata(Schermate::Id id);
+    ~Schermata() override;
+
+    Schermate::Id id() const { return identita; }
+    // The designed layout the screen is built from.
+    const Layout::Schermo& layout() const { return progetto; }
+    void Show();
+    void Unload();
+    bool caricata() const { return !finestra.isNull(); }
+
+    QMainWindow* window() const { return finestra; }
+    Tela* tela() const { return canvas; }
+    uint32_t sfondo() const;
+    void impostaSfondo(uint32_t bbggrr);
+
+    // The controls, by their designed name and index.
+    QWidget* controllo(const QString& nome, int indice = -1) const;
+    Controlli::Etichetta* etichetta(const QString& nome, int indice = -1) const;
+    Controlli::Immagine* immagine(const QString& nome, int indice = -1) const;
+    Controlli::Pulsante* pulsante(const QString& nome, int indice = -1) const;
+    Controlli::Riquadro* riquadro(const QString& nome, int indice = -1) const;
+    QAction* voceMenu(const QString& nome) const;
+
+protected:
+    virtual void Form_Load() {}
+    // Connects the freshly built controls to the screen's handlers.
+    virtual void collega() {}
+
+    // Shows the target screen, then unloads this one.
+    void passa(Schermate::Id destinazione);
+
+    const Layout::Schermo& progetto;
+
+private:
+    void costruisci();
+
+    Schermate::Id identita;
+    QPointer<Finestra> finestra;
+    Tela* canvas = nullptr;
+    QHash<QString, QWidget*> controlli;
+    QHash<QString, QAction*> voci;
+};

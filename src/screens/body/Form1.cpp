@@ -1,0 +1,27 @@
+#include "screens/body/Form1.h"
+
+#include "services/Casuale.h"
+#include "services/Figure.h"
+#include "services/ModuloColoriSuoni.h"
+
+void Form1::GeneraEsercizio()
+{
+    impostaSfondo(ModuloColoriSuoni::ColoreCasuale());
+    const int NumeroFigura = Casuale::Int(28) + 1;
+    // Pictures 1 to 28 face the child; 29 to 56 show the same figures from behind.
+    const bool DiFronte = Casuale::Int(2) == 1;
+    immagine("Image1")->impostaImmagine(Figure::carica(DiFronte ? NumeroFigura : NumeroFigura + 28));
+    const bool destro = Casuale::Int(2) == 1;
+    etichetta("Label5")->impostaTesto(destro ? QStringLiteral("CLICCA SUL MIO LATO DESTRO")
+                                              : QStringLiteral("CLICCA SUL MIO LATO SINISTRO"));
+    // A figure facing the child has its own right side on the child's left.
+    LatoGiusto = (destro != DiFronte) ? 1 : 0;
+}
+
+void Form1::Label3_Click(int Index)
+{
+    if (Index == LatoGiusto)
+        passiGiusti([this] { abilitaRisposte(false); });
+    else
+        passiSbagliati();
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include "framework/FormEsercizio.h"
+
+// "Alla mia......    1": the child clicks the white square on the side where the figure
+// says its kitten is; a right answer shows the kitten in that square.
+class Form2 : public FormEsercizio {
+    Q_OBJECT
+public:
+    using FormEsercizio::FormEsercizio;
+
+protected:
+    void GeneraEsercizio() override;
+    void rispondi(const QString&, int indice) override { Label3_Click(indice); }
+
+private:
+    void Label3_Click(int Index);
+    int16_t LatoGiusto = 0;  // the square whose click is the right answer
+};

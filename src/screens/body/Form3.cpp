@@ -1,0 +1,49 @@
+#include "screens/body/Form3.h"
+
+#include "services/Casuale.h"
+#include "services/Figure.h"
+#include "services/ModuloColoriSuoni.h"
+
+namespace {
+constexpr int NumeroOggetti = 10;  // 0 to 4 left of the figure, 5 to 9 right of it
+}
+
+void Form3::GeneraEsercizio()
+{
+    impostaSfondo(ModuloColoriSuoni::ColoreCasuale());
+    for (int i = 0; i < NumeroOggetti; ++i)
+        riquadro("Picture1", i)->setVisible(false);
+    const int NumeroFigura = Casuale::Int(28) + 1;
+    // Pictures 1 to 28 face the child; 29 to 56 show the same figures from behind.
+    const bool DiFronte = Casuale::Int(2) == 1;
+    immagine("Image1")->impostaImmagine(Figure::carica(DiFronte ? NumeroFigura : NumeroFigura + 28));
+    const int Posizione = Casuale::Int(NumeroOggetti);
+    riquadro("Picture1", Posizione)->setVisible(true);
+    // A figure facing the child has its own left side on the child's right, and the other way round.
+    const bool colonnaDestra = Posizione >= NumeroOggetti / 2;
+    RispostaGiusta = (colonnaDestra == DiFronte) ? 1 : 0;
+}
+
+void Form3::rispondi(const QString& nome, int)
+{
+    if (nome == QLatin1String("Command1"))
+        Command1_Click();
+    else
+        Command3_Click();
+}
+
+void Form3::Command1_Click()
+{
+    if (RispostaGiusta == 0)
+        passiGiusti([this] { abilitaRisposte(false); });
+    else
+        passiSbagliati();
+}
+
+void Form3::Command3_Click()
+{
+    if (RispostaGiusta == 1)
+        passiGiusti([this] { abilitaRisposte(false); });
+    else
+        passiSbagliati();
+}

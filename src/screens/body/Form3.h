@@ -1,0 +1,19 @@
+#pragma once
+#include "framework/FormEsercizio.h"
+
+// "Alla mia......    2": one small object stands beside the figure; the child finishes
+// "E' ALLA MIA" with "DESTRA" or "SINISTRA", speaking for the figure.
+class Form3 : public FormEsercizio {
+    Q_OBJECT
+public:
+    using FormEsercizio::FormEsercizio;
+
+protected:
+    void GeneraEsercizio() override;
+    void rispondi(const QString& nome, int) override;
+
+private:
+    void Command1_Click();  // "DESTRA"
+    void Command3_Click();  // "SINISTRA"
+    int16_t RispostaGiusta = 0;  // 0: "DESTRA" is right, 1: "SINISTRA" is right
+};

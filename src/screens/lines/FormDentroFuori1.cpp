@@ -1,0 +1,55 @@
+#include "screens/lines/FormDentroFuori1.h"
+
+#include "services/Casuale.h"
+
+namespace {
+constexpr int NumeroAnimali = 30;
+constexpr int UltimoADestra = 15;
+}  // namespace
+
+void FormDentroFuori1::rispondi(const QString& nome, int)
+{
+    if (nome == QLatin1String("Command1"))
+        Command1_Click();
+    else
+        Command3_Click();
+}
+
+void FormDentroFuori1::Command1_Click()
+{
+    giudica(pulsante("Command1"), Posizione <= UltimoADestra);
+}
+
+void FormDentroFuori1::Command3_Click()
+{
+    giudica(pulsante("Command3"), Posizione > UltimoADestra);
+}
+
+void FormDentroFuori1::PreparaEsercizio()
+{
+    pulsante("Command2")->setEnabled(false);
+    abilitaRisposte(true);
+    etichetta("Label3")->impostaTesto(QString());
+    // 1 to 30: element 0 is never shown.
+    Posizione = int16_t(Casuale::Int(NumeroAnimali) + 1);
+    riquadro("PictureDentro", Posizione)->setVisible(true);
+}
+
+void FormDentroFuori1::Command2_Click()
+{
+    // Hide the old animal first, so that one animal shows even when the same one comes again.
+    riquadro("PictureDentro", Posizione)->setVisible(false);
+    PreparaEsercizio();
+}
+
+void FormDentroFuori1::giudica(Controlli::Pulsante* premuto, bool giusta)
+{
+    if (!giusta) {
+        passiSbagliati();
+        return;
+    }
+    passiGiusti([this] { abilitaRisposte(false); });
+    pulsante("Command2")->setEnabled(true);
+    // The answer written out once more under the field.
+    etichetta("Label3")->impostaTesto(premuto->text());
+}
