@@ -139,7 +139,8 @@ int main(int argc, char** argv)
         return Errore(QStringLiteral("cannot write the settings"));
     scm.close();
 
-    QByteArray elenco = "# Bussolino: which file of this folder says which sentence.\n";
+    // For teachers, so in Italian.
+    QByteArray elenco = "# Bussolino: quale file di questa cartella dice quale frase.\n";
     for (const Voce::Frase& frase : Voce::Frasi()) {
         const QString parlato = QString::fromUtf8(frase.parlato);
         // Festival reads Latin-1 text; every sentence is Italian, so nothing is lost.
