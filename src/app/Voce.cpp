@@ -21,7 +21,7 @@ constexpr Frase Tabella[] = {
     {DomandaAllaMia2, "È alla mia destra o alla mia sinistra?", "alla_mia_domanda.wav"},
     {RispostaAllaMiaDestra, "È alla mia destra.", "alla_mia_destra.wav"},
     {RispostaAllaMiaSinistra, "È alla mia sinistra.", "alla_mia_sinistra.wav"},
-    {BottoniDestraSinistra, "Il bottone rosso, in alto, vuol dire destra. Il bottone blu, in basso, vuol dire sinistra.",
+    {BottoniDestraSinistra, "Il bottone rosso, in alto, dice destra. Quello blu, in basso, dice sinistra.",
      "bottoni_destra_sinistra.wav"},
     // "Vero e falso": either arm with each of the four arm positions.
     {"HO IL BRACCIO DESTRO APERTO VERSO L'ALTO", "Ho il braccio destro aperto verso l'alto.",
@@ -37,7 +37,7 @@ constexpr Frase Tabella[] = {
     {"HO IL BRACCIO SINISTRO IN ALTO", "Ho il braccio sinistro in alto.", "vero_falso_sinistro_in_alto.wav"},
     {"HO IL BRACCIO SINISTRO IN BASSO", "Ho il braccio sinistro in basso.", "vero_falso_sinistro_in_basso.wav"},
     {VeroOFalso, "Vero o falso?", "vero_o_falso.wav"},
-    {BottoniVeroFalso, "Il bottone verde, a sinistra, vuol dire vero. Il bottone rosso, a destra, vuol dire falso.",
+    {BottoniVeroFalso, "Il bottone verde, a sinistra, dice vero. Quello rosso, a destra, dice falso.",
      "bottoni_vero_falso.wav"},
     // "Il detective": the three sentences of a description, each on its own line.
     {"HA IL BRACCIO DESTRO APERTO VERSO L'ALTO.", "Ha il braccio destro aperto verso l'alto.",
@@ -66,8 +66,8 @@ constexpr Frase Tabella[] = {
     {"A DESTRA DELLA RIGA VERDE.", "A destra della riga verde.", "due_righe_destra_verde.wav"},
     {"A SINISTRA DELLA RIGA VERDE.", "A sinistra della riga verde.", "due_righe_sinistra_verde.wav"},
     {BottoniDueRighe,
-     "I bottoni a sinistra sono per la riga gialla, quelli a destra per la riga verde. "
-     "Il bottone rosso, in alto, vuol dire a destra. Quello azzurro, in basso, vuol dire a sinistra.",
+     "I bottoni a sinistra sono per la riga gialla, quelli a destra per la verde. "
+     "I rossi, in alto, dicono a destra. Gli azzurri, in basso, dicono a sinistra.",
      "bottoni_due_righe.wav"},
 };
 
