@@ -24,12 +24,12 @@ private slots:
     {
         // Every picture the screens ask for by name, and nothing forgotten in the build.
         QStringList attese = {
-            QStringLiteral("avanti"), QStringLiteral("avvio"), QStringLiteral("bruco"),
+            QStringLiteral("altoparlante"), QStringLiteral("avanti"), QStringLiteral("avvio"), QStringLiteral("bruco"),
             QStringLiteral("cammello"), QStringLiteral("cane"), QStringLiteral("cavallo"),
             QStringLiteral("cerbiatto"), QStringLiteral("ciao"), QStringLiteral("dinosauro"),
             QStringLiteral("faccia_no"), QStringLiteral("faccia_si"), QStringLiteral("farfalla"),
             QStringLiteral("gatto"), QStringLiteral("ghiandaia"), QStringLiteral("icona_avvio"),
-            QStringLiteral("icona_faccina"), QStringLiteral("insetto"), QStringLiteral("panda"),
+            QStringLiteral("icona_faccina"), QStringLiteral("insetto"), QStringLiteral("muto"), QStringLiteral("panda"),
             QStringLiteral("pesce"), QStringLiteral("pesci_pagliaccio"), QStringLiteral("puntatore"),
             QStringLiteral("tartaruga"), QStringLiteral("uccellino")};
         QCOMPARE(Risorse::nomiDisegni(), attese);

@@ -97,13 +97,13 @@ private slots:
     {
         Ambiente a;
         Schermata& menu = AlMenu();
-        QList<QWidget*> pulsanti = menu.tela()->findChildren<QWidget*>();
-        std::sort(pulsanti.begin(), pulsanti.end(), [](QWidget* x, QWidget* y) {
+        QList<QAbstractButton*> pulsanti = menu.tela()->findChildren<QAbstractButton*>();
+        std::sort(pulsanti.begin(), pulsanti.end(), [](QAbstractButton* x, QAbstractButton* y) {
             return std::pair(x->x(), x->y()) < std::pair(y->x(), y->y());
         });
         QStringList letti;
-        for (QWidget* w : pulsanti)
-            letti << static_cast<QAbstractButton*>(w)->text();
+        for (QAbstractButton* b : pulsanti)
+            letti << b->text();
         QCOMPARE(letti, Didascalie);
     }
 

@@ -3,6 +3,7 @@
 #include "services/Messaggi.h"
 #include "services/ModuloColoriSuoni.h"
 #include "services/Modulo1.h"
+#include "services/Voce.h"
 
 #include <QAction>
 
@@ -11,7 +12,41 @@ QString testoConteggio(int16_t n)
     return n < 0 ? QString::number(n) : ' ' + QString::number(n);
 }
 
-FormEsercizio::FormEsercizio(Schermate::Id id) : Schermata(id) {}
+FormEsercizio::FormEsercizio(Schermate::Id id) : Schermata(id)
+{
+    // Long enough for the screen to show first, short enough that the child is still looking.
+    annuncio.setSingleShot(true);
+    annuncio.setInterval(300);
+    connect(&annuncio, &QTimer::timeout, this, [this] {
+        if (!caricata())
+            return;
+        QStringList frasi = fraseAttuale();
+        if (annuncioConBottoni && !bottoni().isEmpty())
+            frasi.prepend(bottoni());
+        Voce::parla(frasi);
+    });
+}
+
+void FormEsercizio::annuncia(bool conBottoni)
+{
+    annuncioConBottoni = conBottoni;
+    annuncio.start();
+}
+
+void FormEsercizio::avanti()
+{
+    Command2_Click();
+    annuncia(false);
+}
+
+void FormEsercizio::Altoparlante_Click()
+{
+    annuncio.stop();
+    QStringList frasi = fraseAttuale();
+    if (!bottoni().isEmpty())
+        frasi.prepend(bottoni());
+    Voce::parla(frasi, true);
+}
 
 int16_t& FormEsercizio::contaEsatti() { return contiPropri() ? ContaEsatti : Modulo1::ContaEsatti; }
 int16_t& FormEsercizio::contaErrati() { return contiPropri() ? ContaErrati : Modulo1::ContaErrati; }
@@ -26,6 +61,7 @@ void FormEsercizio::Form_Load()
     mostraConteggi();
     LeggiFrasi();
     GeneraEsercizio();
+    annuncia(true);
 }
 
 QList<QWidget*> FormEsercizio::controlliRisposta() const
@@ -47,7 +83,8 @@ void FormEsercizio::collega()
         case Layout::Ruolo::Esci: connect(a, &QAction::triggered, this, &FormEsercizio::mnuEsci_Click); break;
         }
     }
-    connect(pulsante("Command2"), &QAbstractButton::clicked, this, &FormEsercizio::Command2_Click);
+    connect(pulsante("Command2"), &QAbstractButton::clicked, this, &FormEsercizio::avanti);
+    connect(immagine("Altoparlante"), &Controlli::Immagine::click, this, &FormEsercizio::Altoparlante_Click);
     for (const Layout::Controllo& c : layout().controlli) {
         if (!c.risposta)
             continue;
@@ -83,6 +120,7 @@ void FormEsercizio::Command2_Click()
 
 void FormEsercizio::passiGiusti(const std::function<void()>& chiudi)
 {
+    annuncio.stop();
     immagine("ComandoIconaSi")->setVisible(true);
     immagine("ComandoIconaNo")->setVisible(false);
     Modulo1::incrementa(contaEsatti());
@@ -96,6 +134,7 @@ void FormEsercizio::passiGiusti(const std::function<void()>& chiudi)
 
 void FormEsercizio::passiSbagliati()
 {
+    annuncio.stop();
     immagine("ComandoIconaNo")->setVisible(true);
     immagine("ComandoIconaSi")->setVisible(false);
     Modulo1::incrementa(contaErrati());

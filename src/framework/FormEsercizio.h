@@ -6,6 +6,8 @@
 #include "framework/Schermata.h"
 
 #include <QList>
+#include <QStringList>
+#include <QTimer>
 #include <cstdint>
 #include <functional>
 
@@ -24,6 +26,10 @@ public:
     // The controls the layout marks as answers, in layout order.
     QList<QWidget*> controlliRisposta() const;
 
+    // Every sentence the screen can show or say, by the voice's keys (the text as shown, or a
+    // key of Voce for what is only spoken).
+    virtual QStringList frasiPossibili() const = 0;
+
 protected:
     void Form_Load() override;
     void collega() override;
@@ -36,6 +42,12 @@ protected:
     // "avanti"; by default: answers enabled, "avanti" disabled, next exercise.
     virtual void Command2_Click();
 
+    // What the voice says of the exercise on show, shortly after it appears and again at the
+    // loudspeaker; and, for screens whose answers are written on buttons, the sentence that
+    // names them by colour and place, said first when the screen opens.
+    virtual QStringList fraseAttuale() const = 0;
+    virtual QString bottoni() const { return {}; }
+
     // The steps of a right answer; `chiudi` is the screen's own step that closes the exercise.
     void passiGiusti(const std::function<void()>& chiudi);
     void passiSbagliati();
@@ -46,6 +58,12 @@ protected:
     void mnuEsci_Click();
 
 private:
+    void avanti();
+    void annuncia(bool conBottoni);
+    void Altoparlante_Click();
+
+    QTimer annuncio;  // the short wait before the voice speaks a new exercise
+    bool annuncioConBottoni = false;
     bool contiPropri() const { return layout().cornice == Layout::Cornice::B; }
     int16_t& contaEsatti();
     int16_t& contaErrati();

@@ -106,7 +106,7 @@ bool LettoreAudio::apri()
     return true;
 }
 
-void LettoreAudio::suona(const QString& percorso)
+const QByteArray& LettoreAudio::decodificato(const QString& percorso)
 {
     auto it = decodificati.constFind(percorso);
     if (it == decodificati.constEnd()) {
@@ -115,13 +115,43 @@ void LettoreAudio::suona(const QString& percorso)
         if (it->isEmpty())
             std::fprintf(stderr, "bussolino: cannot play sound %s: %s\n", qPrintable(percorso), qPrintable(problema));
     }
-    if (it->isEmpty() || !apri()) {
+    return *it;
+}
+
+void LettoreAudio::suona(const QString& percorso)
+{
+    const QByteArray& pcm = decodificato(percorso);
+    coda.clear();
+    if (pcm.isEmpty() || !apri()) {
+        inAttesa.clear();
         QApplication::beep();
         return;
     }
-    inAttesa = *it;
+    inAttesa = pcm;
     posizione = 0;
     alimenta();
+}
+
+void LettoreAudio::accoda(const QString& percorso)
+{
+    const QByteArray& pcm = decodificato(percorso);
+    if (pcm.isEmpty() || !apri())
+        return;
+    if (posizione >= inAttesa.size() && coda.isEmpty()) {
+        inAttesa = pcm;
+        posizione = 0;
+        alimenta();
+        return;
+    }
+    // A short breath between two sentences.
+    coda << QByteArray(Frequenza * 3 / 10 * Canale, '\0') + pcm;
+}
+
+void LettoreAudio::ferma()
+{
+    coda.clear();
+    inAttesa.clear();
+    posizione = 0;
 }
 
 void LettoreAudio::alimenta()
@@ -134,11 +164,18 @@ void LettoreAudio::alimenta()
     if (libero <= 0)
         return;
     QByteArray blocco(libero, '\0');
-    const qsizetype resto = inAttesa.size() - posizione;
-    if (resto > 0) {
-        const qsizetype n = std::min(resto, libero);
-        std::memcpy(blocco.data(), inAttesa.constData() + posizione, size_t(n));
+    qsizetype scritti = 0;
+    while (scritti < libero) {
+        if (posizione >= inAttesa.size()) {
+            if (coda.isEmpty())
+                break;
+            inAttesa = coda.takeFirst();
+            posizione = 0;
+        }
+        const qsizetype n = std::min(inAttesa.size() - posizione, libero - scritti);
+        std::memcpy(blocco.data() + scritti, inAttesa.constData() + posizione, size_t(n));
         posizione += n;
+        scritti += n;
     }
     flusso->write(blocco);
 }

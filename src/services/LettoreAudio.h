@@ -20,11 +20,14 @@ public:
     LettoreAudio();
     ~LettoreAudio() override;
     void suona(const QString& percorso) override;
+    void accoda(const QString& percorso) override;
+    void ferma() override;
 
     // Decodes a sound file to 16-bit mono at 44.1 kHz; empty when it cannot be played.
     static QByteArray decodifica(const QString& percorso, QString* problema = nullptr);
 
 private:
+    const QByteArray& decodificato(const QString& percorso);
     bool apri();
     void alimenta();
 
@@ -34,5 +37,6 @@ private:
     QTimer timer;
     QHash<QString, QByteArray> decodificati;
     QByteArray inAttesa;  // what is still to be written of the sound playing
+    QList<QByteArray> coda;  // the sentences that follow it
     qsizetype posizione = 0;
 };

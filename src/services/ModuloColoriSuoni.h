@@ -6,12 +6,16 @@
 
 namespace ModuloColoriSuoni {
 
-// Plays a sound file in the background: a new sound cuts off the one still playing, and a
-// file that cannot be played gives the platform's alert sound instead.
+// Plays sound files in the background. suona: a new sound cuts off whatever is playing or
+// waiting, and a file that cannot be played gives the platform's alert sound instead.
+// accoda: a sentence of the voice, played after what is playing or waiting; one that cannot
+// be played is left out. ferma: silence, nothing waiting.
 class Lettore {
 public:
     virtual ~Lettore() = default;
     virtual void suona(const QString& percorso) = 0;
+    virtual void accoda(const QString& percorso) = 0;
+    virtual void ferma() = 0;
 };
 
 // Installs the player every sound goes through (nullptr: the real one, made on first use).

@@ -137,6 +137,10 @@ Schermo menu(const QVector<PulsanteMenu>& esercizi)
                                 {.sinistra = p.colonna == 0 ? 720 : 4800, .alto = 240 + 1080 * p.riga,
                                  .larghezza = 3015, .altezza = 915},
                                 p.didascalia, SansSerif135B);
+    // The voice on and off, in the free corner right of the buttons.
+    Controllo voce = immagine("Voce", -1, {.sinistra = 8040, .alto = 240, .larghezza = 840, .altezza = 840}, "altoparlante");
+    voce.puntatore = true;
+    s.controlli << voce;
     return s;
 }
 
@@ -372,6 +376,13 @@ Schermo conCornice(Schermo s, Cornice cornice)
     // The line exercises disable it themselves at every new exercise.
     avanti.abilitato = !a;
     s.controlli << avanti;
+    // The loudspeaker that says the exercise's sentence again: in free space under the counts.
+    Controllo altoparlante = immagine("Altoparlante", -1,
+                                      a ? Rettangolo{.sinistra = 7320, .alto = 3240, .larghezza = 900, .altezza = 900}
+                                        : Rettangolo{.sinistra = 8160, .alto = 1560, .larghezza = 900, .altezza = 900},
+                                      "altoparlante");
+    altoparlante.puntatore = true;
+    s.controlli << altoparlante;
 
     if (a) {
         s.larghezza = 9600, s.altezza = 7395;

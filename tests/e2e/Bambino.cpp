@@ -97,6 +97,11 @@ void PreparaCartella(const QString& cartella, const QString& programma)
         QFile f(cartella + "/suoni/" + nomi[k]);
         Verifica(f.open(QIODevice::WriteOnly) && f.write(Wav(440 + 110 * k)) > 0, "cannot write the sounds");
     }
+    // The voice the build made.
+    const QDir voce(QFileInfo(programma).absolutePath() + "/voce");
+    QDir().mkpath(cartella + "/voce");
+    for (const QString& n : voce.entryList(QDir::Files))
+        QFile::copy(voce.filePath(n), cartella + "/voce/" + n);
 }
 
 // ------------------------------------------------------------------ the running program

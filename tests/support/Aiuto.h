@@ -18,9 +18,13 @@ class QApplication;
 class LettoreRegistratore : public ModuloColoriSuoni::Lettore {
 public:
     void suona(const QString& percorso) override { suonati << percorso; }
+    void accoda(const QString& percorso) override { accodati << percorso; }
+    void ferma() override { ++fermate; }
     // The file names asked for, without their folder.
     QStringList nomi() const;
     QStringList suonati;
+    QStringList accodati;  // the voice's sentences
+    int fermate = 0;
 };
 
 // A fresh program for each test: empty screens, pose table filled, counters at 0, the

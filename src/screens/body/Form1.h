@@ -10,6 +10,10 @@ public:
 protected:
     void GeneraEsercizio() override;
     void rispondi(const QString&, int indice) override { Label3_Click(indice); }
+    QStringList fraseAttuale() const override;
+
+public:
+    QStringList frasiPossibili() const override;
 
 private:
     void Label3_Click(int Index);

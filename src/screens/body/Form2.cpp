@@ -4,6 +4,21 @@
 #include "services/Figure.h"
 #include "services/ModuloColoriSuoni.h"
 
+namespace {
+// The sentence by the side named: 0 the figure's left, 1 its right.
+constexpr const char* Frase[2] = {"IL MICETTO E' ALLA MIA SINISTRA", "IL MICETTO E' ALLA MIA DESTRA"};
+}  // namespace
+
+QStringList Form2::frasiPossibili() const
+{
+    return {Frase[0], Frase[1]};
+}
+
+QStringList Form2::fraseAttuale() const
+{
+    return {etichetta("Label5")->testo()};
+}
+
 void Form2::GeneraEsercizio()
 {
     impostaSfondo(ModuloColoriSuoni::ColoreCasuale());
@@ -15,8 +30,7 @@ void Form2::GeneraEsercizio()
     const bool DiFronte = Casuale::Int(2) == 1;
     immagine("Image1")->impostaImmagine(Figure::carica(DiFronte ? NumeroFigura : NumeroFigura + 28));
     const bool destra = Casuale::Int(2) == 1;
-    etichetta("Label5")->impostaTesto(destra ? QStringLiteral("IL MICETTO E' ALLA MIA DESTRA")
-                                             : QStringLiteral("IL MICETTO E' ALLA MIA SINISTRA"));
+    etichetta("Label5")->impostaTesto(QString::fromLatin1(Frase[destra]));
     // A figure facing the child has its own right side on the child's left.
     LatoGiusto = (destra != DiFronte) ? 1 : 0;
 }

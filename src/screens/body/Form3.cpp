@@ -3,9 +3,28 @@
 #include "services/Casuale.h"
 #include "services/Figure.h"
 #include "services/ModuloColoriSuoni.h"
+#include "services/Voce.h"
 
 namespace {
 constexpr int NumeroOggetti = 10;  // 0 to 4 left of the figure, 5 to 9 right of it
+}
+
+// The screen writes only "E' ALLA MIA": the voice asks the whole question, and after a right
+// answer says the sentence it completes.
+QStringList Form3::frasiPossibili() const
+{
+    return {Voce::BottoniDestraSinistra, Voce::DomandaAllaMia2, Voce::RispostaAllaMiaDestra,
+            Voce::RispostaAllaMiaSinistra};
+}
+
+QStringList Form3::fraseAttuale() const
+{
+    return {Voce::DomandaAllaMia2};
+}
+
+QString Form3::bottoni() const
+{
+    return Voce::BottoniDestraSinistra;
 }
 
 void Form3::GeneraEsercizio()
@@ -34,16 +53,20 @@ void Form3::rispondi(const QString& nome, int)
 
 void Form3::Command1_Click()
 {
-    if (RispostaGiusta == 0)
+    if (RispostaGiusta == 0) {
         passiGiusti([this] { abilitaRisposte(false); });
-    else
+        Voce::parla({Voce::RispostaAllaMiaDestra});
+    } else {
         passiSbagliati();
+    }
 }
 
 void Form3::Command3_Click()
 {
-    if (RispostaGiusta == 1)
+    if (RispostaGiusta == 1) {
         passiGiusti([this] { abilitaRisposte(false); });
-    else
+        Voce::parla({Voce::RispostaAllaMiaSinistra});
+    } else {
         passiSbagliati();
+    }
 }

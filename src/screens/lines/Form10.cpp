@@ -1,6 +1,7 @@
 #include "screens/lines/Form10.h"
 
 #include "services/Casuale.h"
+#include "services/Voce.h"
 
 #include <algorithm>
 
@@ -22,6 +23,26 @@ constexpr Risposta Risposte[] = {
     {"Command5", 16, 45, "Command4", "A SINISTRA DELLA RIGA VERDE."},
 };
 }  // namespace
+
+// The screen writes no sentence: the voice asks the question, and after a right answer says
+// the line just written under the field.
+QStringList Form10::frasiPossibili() const
+{
+    QStringList frasi{Voce::BottoniDueRighe, Voce::DomandaDueRighe};
+    for (const Risposta& r : Risposte)
+        frasi << QString::fromLatin1(r.riga);
+    return frasi;
+}
+
+QStringList Form10::fraseAttuale() const
+{
+    return {Voce::DomandaDueRighe};
+}
+
+QString Form10::bottoni() const
+{
+    return Voce::BottoniDueRighe;
+}
 
 void Form10::PreparaEsercizio()
 {
@@ -61,4 +82,5 @@ void Form10::rispondi(const QString& nome, int)
         pulsante("Command2")->setEnabled(true);
     Controlli::Etichetta* l = etichetta("Label3");
     l->impostaTesto(l->testo() + QString::fromLatin1(r->riga) + QStringLiteral("\r\n"));
+    Voce::parla({QString::fromLatin1(r->riga)});
 }

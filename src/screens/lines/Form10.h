@@ -13,6 +13,11 @@ protected:
     void GeneraEsercizio() override { PreparaEsercizio(); }
     void rispondi(const QString& nome, int) override;
     void Command2_Click() override;
+    QStringList fraseAttuale() const override;
+    QString bottoni() const override;
+
+public:
+    QStringList frasiPossibili() const override;
 
 private:
     void PreparaEsercizio();

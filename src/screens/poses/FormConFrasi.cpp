@@ -4,8 +4,6 @@ void FormConFrasi::LeggiFrasi()
 {
     for (QString& f : Frasi)
         f.clear();
-    Frasi[1] = QStringLiteral("APERTO VERSO L'ALTO");
-    Frasi[2] = QStringLiteral("VERSO L'ESTERNO");
-    Frasi[3] = QStringLiteral("IN ALTO");
-    Frasi[4] = QStringLiteral("IN BASSO");
+    for (int codice = 1; codice <= 4; ++codice)
+        Frasi[codice] = QString::fromLatin1(Frammenti[codice]);
 }

@@ -10,6 +10,9 @@ class FormConFrasi : public FormEsercizio {
 public:
     using FormEsercizio::FormEsercizio;
 
+    // The fragment of each arm code, 1 to 4.
+    static constexpr const char* Frammenti[5] = {"", "APERTO VERSO L'ALTO", "VERSO L'ESTERNO", "IN ALTO", "IN BASSO"};
+
 protected:
     void LeggiFrasi() override;
     QString Frasi[11];

@@ -3,16 +3,31 @@
 #include "framework/Registro.h"
 #include "services/ModuloColoriSuoni.h"
 #include "services/Modulo1.h"
+#include "services/Voce.h"
 
 void FormMenu::Form_Load()
 {
     Modulo1::AzzeraConteggio();
     impostaSfondo(ModuloColoriSuoni::ColoreCasuale());
+    mostraVoce();
+}
+
+// The loudspeaker shows whether the voice speaks: a plain one, or one crossed out.
+void FormMenu::mostraVoce()
+{
+    immagine("Voce")->impostaDisegno(Voce::attiva() ? QStringLiteral("altoparlante") : QStringLiteral("muto"));
+}
+
+void FormMenu::Voce_Click()
+{
+    Voce::impostaAttiva(!Voce::attiva());
+    mostraVoce();
 }
 
 void FormMenu::collega()
 {
     connect(pulsante("Command1"), &QAbstractButton::clicked, this, &FormMenu::Command1_Click);
+    connect(immagine("Voce"), &Controlli::Immagine::click, this, &FormMenu::Voce_Click);
     // Command2_Click to Command12_Click: each opens the screen the table gives its button.
     for (const Schermate::Voce& v : Schermate::tabella())
         if (v.pulsante)

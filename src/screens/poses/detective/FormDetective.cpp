@@ -8,6 +8,11 @@
 #include <algorithm>
 
 namespace {
+constexpr const char* BraccioDestroDi = "HA IL BRACCIO DESTRO ";
+constexpr const char* BraccioSinistroDi = "HA IL BRACCIO SINISTRO ";
+// The legs' sentence by GambeUnite: 0 apart, 1 together.
+constexpr const char* Gambe[2] = {"HA LE GAMBE DIVARICATE.", "HA LE GAMBE UNITE."};
+
 // Two rows of the pose table can hold the same pose (4 and 5, 32 and 33): both fit the description.
 bool stessaPosa(int a, int b)
 {
@@ -47,9 +52,24 @@ void FormDetective::GeneraEsercizio()
     const int n = NumeriFigure[FiguraGiusta];
     const QString aCapo = QStringLiteral("\r\n");
     etichetta("Label5")->impostaTesto(
-        QStringLiteral("HA IL BRACCIO DESTRO ") + Frasi[BraccioDestro(n)] + '.' + aCapo + aCapo
-        + QStringLiteral("HA IL BRACCIO SINISTRO ") + Frasi[BraccioSinistro(n)] + '.' + aCapo + aCapo
-        + (GambeUnite(n) ? QStringLiteral("HA LE GAMBE UNITE.") : QStringLiteral("HA LE GAMBE DIVARICATE.")) + aCapo);
+        QString::fromLatin1(BraccioDestroDi) + Frasi[BraccioDestro(n)] + '.' + aCapo + aCapo
+        + QString::fromLatin1(BraccioSinistroDi) + Frasi[BraccioSinistro(n)] + '.' + aCapo + aCapo
+        + QString::fromLatin1(Gambe[GambeUnite(n)]) + aCapo);
+}
+
+QStringList FormDetective::frasiPossibili() const
+{
+    QStringList frasi{Gambe[0], Gambe[1]};
+    for (const char* braccio : {BraccioDestroDi, BraccioSinistroDi})
+        for (int codice = 1; codice <= 4; ++codice)
+            frasi << QString::fromLatin1(braccio) + QString::fromLatin1(Frammenti[codice]) + '.';
+    return frasi;
+}
+
+// The description's three sentences, one after the other.
+QStringList FormDetective::fraseAttuale() const
+{
+    return etichetta("Label5")->testo().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 void FormDetective::Image1_Click(int Index)

@@ -11,6 +11,10 @@ public:
 protected:
     void GeneraEsercizio() override;
     void rispondi(const QString&, int indice) override { Image1_Click(indice); }
+    QStringList fraseAttuale() const override;
+
+public:
+    QStringList frasiPossibili() const override;
 
 private:
     void Image1_Click(int Index);

@@ -4,10 +4,36 @@
 #include "services/Figure.h"
 #include "services/ModuloColoriSuoni.h"
 #include "services/Modulo1.h"
+#include "services/Voce.h"
+
+namespace {
+// The statement's beginning by `Lato`: 0 the left arm, 1 the right one.
+constexpr const char* Inizio[2] = {"HO IL BRACCIO SINISTRO ", "HO IL BRACCIO DESTRO "};
+}  // namespace
 
 FormVeroFalso::FormVeroFalso(Schermate::Id id, int quante, int aggiunta)
     : FormConFrasi(id), quante(quante), aggiunta(aggiunta)
 {
+}
+
+QStringList FormVeroFalso::frasiPossibili() const
+{
+    QStringList frasi{Voce::BottoniVeroFalso, Voce::VeroOFalso};
+    for (const char* inizio : Inizio)
+        for (int codice = 1; codice <= 4; ++codice)
+            frasi << QString::fromLatin1(inizio) + QString::fromLatin1(Frammenti[codice]);
+    return frasi;
+}
+
+// The statement, then the question a child who cannot read needs to answer it.
+QStringList FormVeroFalso::fraseAttuale() const
+{
+    return {etichetta("Label5")->testo(), Voce::VeroOFalso};
+}
+
+QString FormVeroFalso::bottoni() const
+{
+    return Voce::BottoniVeroFalso;
 }
 
 void FormVeroFalso::GeneraEsercizio()
@@ -21,7 +47,7 @@ void FormVeroFalso::GeneraEsercizio()
     immagine("Image1")->impostaImmagine(Figure::carica(NumeroFigura));
 
     const int Lato = Casuale::Int(2);
-    QString testo = Lato == 1 ? QStringLiteral("HO IL BRACCIO DESTRO ") : QStringLiteral("HO IL BRACCIO SINISTRO ");
+    QString testo = QString::fromLatin1(Inizio[Lato]);
     FraseFalsa = int16_t(Casuale::Int(2));
     // A false statement names one arm with the position of the other one.
     const bool braccioDestro = (Lato == 1) == (FraseFalsa == 0);

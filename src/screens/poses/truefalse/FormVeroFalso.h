@@ -11,6 +11,11 @@ public:
 protected:
     void GeneraEsercizio() override;
     void rispondi(const QString& nome, int) override;
+    QStringList fraseAttuale() const override;
+    QString bottoni() const override;
+
+public:
+    QStringList frasiPossibili() const override;
 
 private:
     void Command1_Click();  // "VERO"

@@ -1,0 +1,156 @@
+#include "services/Voce.h"
+
+#include "services/Percorsi.h"
+
+#include "services/ModuloColoriSuoni.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <cstdio>
+
+namespace Voce {
+
+namespace {
+
+// Spoken slowly and warmly by the build's synthesiser; the screens' texts stay as designed.
+// A button is named by what a child sees, its colour and place, and never by the answer.
+constexpr Frase Tabella[] = {
+    // "Su di me"
+    {"CLICCA SUL MIO LATO DESTRO", "Clicca sul mio lato destro.", "su_di_me_destro.wav"},
+    {"CLICCA SUL MIO LATO SINISTRO", "Clicca sul mio lato sinistro.", "su_di_me_sinistro.wav"},
+    // "Alla mia 1"
+    {"IL MICETTO E' ALLA MIA DESTRA", "Il micetto è alla mia destra.", "micetto_destra.wav"},
+    {"IL MICETTO E' ALLA MIA SINISTRA", "Il micetto è alla mia sinistra.", "micetto_sinistra.wav"},
+    // "Alla mia 2": the screen writes only "E' ALLA MIA"; the voice asks the whole question.
+    {DomandaAllaMia2, "È alla mia destra o alla mia sinistra?", "alla_mia_domanda.wav"},
+    {RispostaAllaMiaDestra, "È alla mia destra.", "alla_mia_destra.wav"},
+    {RispostaAllaMiaSinistra, "È alla mia sinistra.", "alla_mia_sinistra.wav"},
+    {BottoniDestraSinistra, "Il bottone rosso, in alto, dice destra. Quello blu, in basso, dice sinistra.",
+     "bottoni_destra_sinistra.wav"},
+    // "Vero e falso": either arm with each of the four arm positions.
+    {"HO IL BRACCIO DESTRO APERTO VERSO L'ALTO", "Ho il braccio destro aperto verso l'alto.",
+     "vero_falso_destro_aperto_verso_alto.wav"},
+    {"HO IL BRACCIO DESTRO VERSO L'ESTERNO", "Ho il braccio destro verso l'esterno.",
+     "vero_falso_destro_verso_esterno.wav"},
+    {"HO IL BRACCIO DESTRO IN ALTO", "Ho il braccio destro in alto.", "vero_falso_destro_in_alto.wav"},
+    {"HO IL BRACCIO DESTRO IN BASSO", "Ho il braccio destro in basso.", "vero_falso_destro_in_basso.wav"},
+    {"HO IL BRACCIO SINISTRO APERTO VERSO L'ALTO", "Ho il braccio sinistro aperto verso l'alto.",
+     "vero_falso_sinistro_aperto_verso_alto.wav"},
+    {"HO IL BRACCIO SINISTRO VERSO L'ESTERNO", "Ho il braccio sinistro verso l'esterno.",
+     "vero_falso_sinistro_verso_esterno.wav"},
+    {"HO IL BRACCIO SINISTRO IN ALTO", "Ho il braccio sinistro in alto.", "vero_falso_sinistro_in_alto.wav"},
+    {"HO IL BRACCIO SINISTRO IN BASSO", "Ho il braccio sinistro in basso.", "vero_falso_sinistro_in_basso.wav"},
+    {VeroOFalso, "Vero o falso?", "vero_o_falso.wav"},
+    {BottoniVeroFalso, "Il bottone verde, a sinistra, dice vero. Quello rosso, a destra, dice falso.",
+     "bottoni_vero_falso.wav"},
+    // "Il detective": the three sentences of a description, each on its own line.
+    {"HA IL BRACCIO DESTRO APERTO VERSO L'ALTO.", "Ha il braccio destro aperto verso l'alto.",
+     "detective_destro_aperto_verso_alto.wav"},
+    {"HA IL BRACCIO DESTRO VERSO L'ESTERNO.", "Ha il braccio destro verso l'esterno.",
+     "detective_destro_verso_esterno.wav"},
+    {"HA IL BRACCIO DESTRO IN ALTO.", "Ha il braccio destro in alto.", "detective_destro_in_alto.wav"},
+    {"HA IL BRACCIO DESTRO IN BASSO.", "Ha il braccio destro in basso.", "detective_destro_in_basso.wav"},
+    {"HA IL BRACCIO SINISTRO APERTO VERSO L'ALTO.", "Ha il braccio sinistro aperto verso l'alto.",
+     "detective_sinistro_aperto_verso_alto.wav"},
+    {"HA IL BRACCIO SINISTRO VERSO L'ESTERNO.", "Ha il braccio sinistro verso l'esterno.",
+     "detective_sinistro_verso_esterno.wav"},
+    {"HA IL BRACCIO SINISTRO IN ALTO.", "Ha il braccio sinistro in alto.", "detective_sinistro_in_alto.wav"},
+    {"HA IL BRACCIO SINISTRO IN BASSO.", "Ha il braccio sinistro in basso.", "detective_sinistro_in_basso.wav"},
+    {"HA LE GAMBE UNITE.", "Ha le gambe unite.", "detective_gambe_unite.wav"},
+    {"HA LE GAMBE DIVARICATE.", "Ha le gambe divaricate.", "detective_gambe_divaricate.wav"},
+    // "A destra di 1": no question on screen; the answer written under the field is one word.
+    {DomandaRigaVerde, "L'animale è a destra o a sinistra della riga verde?", "riga_verde_domanda.wav"},
+    {"DESTRA", "A destra della riga verde.", "riga_verde_destra.wav"},
+    {"SINISTRA", "A sinistra della riga verde.", "riga_verde_sinistra.wav"},
+    // "A destra di 2"
+    {DomandaDueRighe, "L'animale è a destra o a sinistra della riga gialla? E della riga verde?",
+     "due_righe_domanda.wav"},
+    {"A DESTRA DELLA RIGA GIALLA.", "A destra della riga gialla.", "due_righe_destra_gialla.wav"},
+    {"A SINISTRA DELLA RIGA GIALLA.", "A sinistra della riga gialla.", "due_righe_sinistra_gialla.wav"},
+    {"A DESTRA DELLA RIGA VERDE.", "A destra della riga verde.", "due_righe_destra_verde.wav"},
+    {"A SINISTRA DELLA RIGA VERDE.", "A sinistra della riga verde.", "due_righe_sinistra_verde.wav"},
+    {BottoniDueRighe,
+     "I bottoni a sinistra sono per la riga gialla, quelli a destra per la verde. "
+     "I rossi, in alto, dicono a destra. Gli azzurri, in basso, dicono a sinistra.",
+     "bottoni_due_righe.wav"},
+};
+
+}  // namespace
+
+std::span<const Frase> frasi()
+{
+    return Tabella;
+}
+
+QString percorso(const Frase& frase)
+{
+    return Percorsi::cartellaProgramma() + QStringLiteral("/voce/") + QString::fromLatin1(frase.file);
+}
+
+QString percorsoDi(const QString& chiave)
+{
+    static const QHash<QString, const Frase*> indice = [] {
+        QHash<QString, const Frase*> h;
+        for (const Frase& f : Tabella)
+            h.insert(QString::fromUtf8(f.chiave), &f);
+        return h;
+    }();
+    const Frase* f = indice.value(chiave);
+    return f ? percorso(*f) : QString();
+}
+
+QStringList percorsiDelleRighe(const QString& testo)
+{
+    QStringList percorsi;
+    for (const QString& riga : testo.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        const QString p = percorsoDi(riga);
+        if (!p.isEmpty())
+            percorsi << p;
+    }
+    return percorsi;
+}
+
+namespace {
+bool accesa = true;
+}  // namespace
+
+bool attiva()
+{
+    return accesa;
+}
+
+void impostaAttiva(bool a)
+{
+    accesa = a;
+    if (!a)
+        ModuloColoriSuoni::lettoreAttuale().ferma();
+}
+
+void parla(const QStringList& chiavi, bool subito)
+{
+    if (!accesa)
+        return;
+    static QSet<QString> mancanti;
+    bool primo = true;
+    for (const QString& chiave : chiavi) {
+        const QString p = percorsoDi(chiave);
+        if (p.isEmpty())
+            continue;
+        const QFileInfo file(p);
+        if (!file.isFile() || !file.isReadable()) {
+            if (!mancanti.contains(p)) {
+                mancanti.insert(p);
+                std::fprintf(stderr, "bussolino: cannot say \"%s\": %s is %s\n", qPrintable(chiave), qPrintable(p),
+                             file.exists() ? "not readable" : "missing");
+            }
+            continue;
+        }
+        if (subito && primo)
+            ModuloColoriSuoni::lettoreAttuale().ferma();
+        primo = false;
+        ModuloColoriSuoni::lettoreAttuale().accoda(p);
+    }
+}
+
+}  // namespace Voce
