@@ -5,7 +5,7 @@
 #include "support/Aiuto.h"
 
 #include "app/Figure.h"
-#include "app/LettoreAudio.h"
+#include "app/PluginSuono.h"
 #include "app/Modulo1.h"
 #include "app/Percorsi.h"
 #include "app/Schermata.h"
@@ -352,14 +352,14 @@ private slots:
         const QString percorso = Percorsi::Suono("no.wav");
         Scrivi(percorso, dati);
         QString problema;
-        QVERIFY(LettoreAudio::Decodifica(percorso, &problema).isEmpty());
+        QVERIFY(PluginSuono::decodifica(percorso, &problema).isEmpty());
         QVERIFY(!problema.isEmpty());
-        LettoreAudio lettore;
-        QStringList righe = Stderr([&] { lettore.Suona(percorso); });
+        const auto lettore = PluginSuono::nuovoLettore();
+        QStringList righe = Stderr([&] { lettore->suona(percorso); });
         UnaRiga(righe, percorso);
         righe = Stderr([&] {
-            lettore.Suona(percorso);
-            lettore.Suona(percorso);
+            lettore->suona(percorso);
+            lettore->suona(percorso);
         });
         NessunaRiga(righe);
         QVERIFY(NessunDialogo());
@@ -371,9 +371,9 @@ private slots:
         Ambiente a;
         const QString percorso = Percorsi::Suono("si1.wav");
         Scrivi(percorso, Wav(0.1, 1.0));
-        const QByteArray pcm = LettoreAudio::Decodifica(percorso);
+        const QByteArray pcm = PluginSuono::decodifica(percorso);
         QVERIFY(pcm.size() > 0);
-        QVERIFY(pcm.size() <= LettoreAudio::Frequenza * 2 / 10 + 4);
+        QVERIFY(pcm.size() <= PluginSuono::Frequenza * 2 / 10 + 4);
     }
 
     // A whole exercise with the real player and sounds that are missing or bad.
@@ -391,8 +391,8 @@ private slots:
             ScriviSuoni(a.cartella.path(), "not a sound at all");
         else
             QVERIFY(!QDir(a.cartella.path() + "/suoni").exists());
-        LettoreAudio lettore;
-        ModuloColoriSuoni::ImpostaLettore(&lettore);
+        const auto lettore = PluginSuono::nuovoLettore();
+        ModuloColoriSuoni::ImpostaLettore(lettore.get());
         for (int volta = 0; volta < 2; ++volta) {
             Prepara(a, 7);
             a.casuale.aggiungi({0.1});  // si1.wav
@@ -430,7 +430,7 @@ private slots:
             for (int n = 1; n <= Modulo1::NumeroPose; ++n)
                 QCOMPARE(NumeroDaImmagine(Figure::Carica(n)), n);
             for (const char* s : {"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"})
-                QVERIFY(!LettoreAudio::Decodifica(Percorsi::Suono(s)).isEmpty());
+                QVERIFY(!PluginSuono::decodifica(Percorsi::Suono(s)).isEmpty());
         });
         NessunaRiga(righe);
 

@@ -1,10 +1,8 @@
 #include "app/ModuloColoriSuoni.h"
 
 #include "app/Casuale.h"
-#include "app/LettoreAudio.h"
 #include "app/Percorsi.h"
-
-#include <memory>
+#include "app/PluginSuono.h"
 
 namespace ModuloColoriSuoni {
 
@@ -18,19 +16,18 @@ Lettore& LettoreAttuale()
 {
     if (scelto)
         return *scelto;
-    static std::unique_ptr<LettoreAudio> vero = std::make_unique<LettoreAudio>();
-    return *vero;
+    return PluginSuono::lettoreDelProgramma();
 }
 
 void SuonoGiusto()
 {
     const int k = Casuale::Int(4) + 1;
-    LettoreAttuale().Suona(Percorsi::Suono(QStringLiteral("si%1.wav").arg(k)));
+    LettoreAttuale().suona(Percorsi::Suono(QStringLiteral("si%1.wav").arg(k)));
 }
 
 void SuonoSbagliato()
 {
-    LettoreAttuale().Suona(Percorsi::Suono(QStringLiteral("no.wav")));
+    LettoreAttuale().suona(Percorsi::Suono(QStringLiteral("no.wav")));
 }
 
 uint32_t ColoreCasuale()

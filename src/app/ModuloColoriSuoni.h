@@ -6,15 +6,20 @@
 
 namespace ModuloColoriSuoni {
 
-// Plays a sound file in the background: a new sound cuts off the one still playing, and a
-// file that cannot be played gives the platform's alert sound instead.
+// Plays sound files in the background. `suona` replaces everything playing or waiting and
+// starts at once, so an answer cuts off the sound before it; a file it cannot play gives the
+// platform's alert sound instead. `accoda` plays a file after everything playing or waiting,
+// for sentences that follow each other; a file it cannot play is left out. `ferma` silences
+// everything.
 class Lettore {
 public:
     virtual ~Lettore() = default;
-    virtual void Suona(const QString& percorso) = 0;
+    virtual void suona(const QString& percorso) = 0;
+    virtual void accoda(const QString& percorso) = 0;
+    virtual void ferma() = 0;
 };
 
-// Installs the player every sound goes through (nullptr: the real one, made on first use).
+// Installs the player every sound goes through (nullptr: the program's own).
 void ImpostaLettore(Lettore* lettore);
 Lettore& LettoreAttuale();
 

@@ -3,7 +3,7 @@
 #include "support/Aiuto.h"
 
 #include "app/Figure.h"
-#include "app/LettoreAudio.h"
+#include "app/PluginSuono.h"
 #include "app/Modulo1.h"
 #include "app/Percorsi.h"
 #include "app/Schermata.h"
@@ -37,9 +37,9 @@ private slots:
         Percorsi::ImpostaCartellaProgramma(cartella);
         for (const char* s : {"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"}) {
             QString problema;
-            const QByteArray pcm = LettoreAudio::Decodifica(Percorsi::Suono(s), &problema);
+            const QByteArray pcm = PluginSuono::decodifica(Percorsi::Suono(s), &problema);
             // At least a tenth of a second of 16-bit mono at 44.1 kHz.
-            QVERIFY2(pcm.size() > LettoreAudio::Frequenza / 10 * 2, qPrintable(QString(s) + ": " + problema));
+            QVERIFY2(pcm.size() > PluginSuono::Frequenza / 10 * 2, qPrintable(QString(s) + ": " + problema));
         }
     }
 

@@ -17,10 +17,14 @@ class QApplication;
 
 class LettoreRegistratore : public ModuloColoriSuoni::Lettore {
 public:
-    void Suona(const QString& percorso) override { suonati << percorso; }
-    // The file names asked for, without their folder.
+    void suona(const QString& percorso) override { suonati << percorso; }
+    void accoda(const QString& percorso) override { accodati << percorso; }
+    void ferma() override { ++fermate; }
+    // The file names asked for with `suona`, without their folder.
     QStringList nomi() const;
     QStringList suonati;
+    QStringList accodati;
+    int fermate = 0;
 };
 
 // A fresh program for each test: empty screens, pose table filled, counters at 0, the
