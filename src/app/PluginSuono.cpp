@@ -72,7 +72,7 @@ public:
     {
         if (auto* l = reale())
             l->suona(percorso);
-        else
+        else if (QCoreApplication::instance())
             QApplication::beep();
     }
     void accoda(const QString& percorso) override
