@@ -1,6 +1,6 @@
 // Answer click to the first audible sample: a real answer click on "Vero e falso 1" with the
 // program's own sound player, into a PulseAudio null sink whose monitor this program records
-// itself with parec (bench/con-suono sets the server up).
+// itself with parec (tests/support/privato --suono sets the server up).
 //
 // Clocks: the sink plays in real time, so the recording is a clock. At the click we note the
 // bytes received so far and when the last of them arrived; the sample the sink was playing at
@@ -14,6 +14,7 @@
 #include "services/ModuloColoriSuoni.h"
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
+#include "services/PluginSuono.h"
 #include "framework/Schermata.h"
 
 #include <QApplication>
@@ -90,6 +91,7 @@ int main(int argc, char** argv)
     });
     QApplication app(argc, argv);
     Applicazione::prepara(app);
+    PluginSuono::caricaDopoIlPrimoDisegno();  // as the program does
     orologio.start();
 
     const QString build = QFileInfo(QCoreApplication::applicationDirPath() + "/..").canonicalFilePath();
@@ -143,7 +145,7 @@ int main(int argc, char** argv)
         }
         const double latenza = (double(trovato) - inizio) * 1000.0 / Fs;
         if (k == 0)
-            primo = latenza;  // opens the audio stream and decodes the file
+            primo = latenza;  // decodes the file
         else
             latenze.push_back(latenza);
     }
@@ -156,7 +158,7 @@ int main(int argc, char** argv)
                     Mediana(latenze), latenze.size(), *std::min_element(latenze.begin(), latenze.end()),
                     *std::max_element(latenze.begin(), latenze.end()), Mediana(latenze) < 50 ? "met" : "MISSED");
     if (primo >= 0)
-        std::printf("  first answer after start (opens the stream): %.1f ms\n", primo);
+        std::printf("  first answer after start (decodes the file): %.1f ms\n", primo);
     if (!blocchi.empty())
         std::printf("  resolution: the recorder delivers a block every %.1f ms (median)\n", Mediana(blocchi));
     if (mute)

@@ -1,4 +1,6 @@
 #include "Applicazione.h"
+#include "framework/Registro.h"
+#include "services/PluginSuono.h"
 
 #include <QApplication>
 
@@ -6,6 +8,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     Applicazione::prepara(app);
+    PluginSuono::caricaDopoIlPrimoDisegno();
     Applicazione::Main();
-    return app.exec();
+    const int esito = app.exec();
+    // The windows go while the application still exists.
+    Registro::distruggi();
+    return esito;
 }

@@ -4,7 +4,7 @@ add_executable(test_suono_registrato ${CMAKE_CURRENT_SOURCE_DIR}/audio/test_suon
 target_link_libraries(test_suono_registrato PRIVATE bussolino_core Qt6::Test PkgConfig::SNDFILE)
 set_target_properties(test_suono_registrato PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 add_test(NAME test_suono_registrato
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/audio/run-recorded-playback $<TARGET_FILE:test_suono_registrato>)
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/support/privato --registra $<TARGET_FILE:test_suono_registrato>)
 # It times sound against the clock, so it runs alone rather than beside tests that load the machine.
 set_tests_properties(test_suono_registrato PROPERTIES
-  ENVIRONMENT "${BUSSOLINO_TEST_ENV}" TIMEOUT 90 RUN_SERIAL TRUE LABELS audio)
+  ENVIRONMENT "${BUSSOLINO_TEST_ENV}" TIMEOUT 120 RUN_SERIAL TRUE LABELS audio)

@@ -5,7 +5,7 @@
 #include "support/Aiuto.h"
 
 #include "services/Figure.h"
-#include "services/LettoreAudio.h"
+#include "services/PluginSuono.h"
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
 #include "framework/Schermata.h"
@@ -352,14 +352,14 @@ private slots:
         const QString percorso = Percorsi::suono("no.wav");
         Scrivi(percorso, dati);
         QString problema;
-        QVERIFY(LettoreAudio::decodifica(percorso, &problema).isEmpty());
+        QVERIFY(PluginSuono::decodifica(percorso, &problema).isEmpty());
         QVERIFY(!problema.isEmpty());
-        LettoreAudio lettore;
-        QStringList righe = Stderr([&] { lettore.suona(percorso); });
+        const auto lettore = PluginSuono::nuovoLettore();
+        QStringList righe = Stderr([&] { lettore->suona(percorso); });
         UnaRiga(righe, percorso);
         righe = Stderr([&] {
-            lettore.suona(percorso);
-            lettore.suona(percorso);
+            lettore->suona(percorso);
+            lettore->suona(percorso);
         });
         NessunaRiga(righe);
         QVERIFY(NessunDialogo());
@@ -371,9 +371,9 @@ private slots:
         Ambiente a;
         const QString percorso = Percorsi::suono("si1.wav");
         Scrivi(percorso, Wav(0.1, 1.0));
-        const QByteArray pcm = LettoreAudio::decodifica(percorso);
+        const QByteArray pcm = PluginSuono::decodifica(percorso);
         QVERIFY(pcm.size() > 0);
-        QVERIFY(pcm.size() <= LettoreAudio::Frequenza * 2 / 10 + 4);
+        QVERIFY(pcm.size() <= PluginSuono::Frequenza * 2 / 10 + 4);
     }
 
     // A whole exercise with the real player and sounds that are missing or bad.
@@ -391,8 +391,8 @@ private slots:
             ScriviSuoni(a.cartella.path(), "not a sound at all");
         else
             QVERIFY(!QDir(a.cartella.path() + "/suoni").exists());
-        LettoreAudio lettore;
-        ModuloColoriSuoni::impostaLettore(&lettore);
+        const auto lettore = PluginSuono::nuovoLettore();
+        ModuloColoriSuoni::impostaLettore(lettore.get());
         for (int volta = 0; volta < 2; ++volta) {
             Prepara(a, 7);
             a.casuale.aggiungi({0.1});  // si1.wav
@@ -430,7 +430,7 @@ private slots:
             for (int n = 1; n <= Modulo1::NumeroPose; ++n)
                 QCOMPARE(NumeroDaImmagine(Figure::carica(n)), n);
             for (const char* s : {"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"})
-                QVERIFY(!LettoreAudio::decodifica(Percorsi::suono(s)).isEmpty());
+                QVERIFY(!PluginSuono::decodifica(Percorsi::suono(s)).isEmpty());
         });
         NessunaRiga(righe);
 

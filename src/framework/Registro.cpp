@@ -10,10 +10,13 @@
 namespace Registro {
 
 namespace {
+// The screens are destroyed by distruggi() while the application exists, never by a static
+// destructor: when the display goes away Qt ends the program at once, and windows destroyed
+// after that would crash it.
 std::array<std::unique_ptr<Schermata>, Schermate::Numero>& tutte()
 {
-    static std::array<std::unique_ptr<Schermata>, Schermate::Numero> t;
-    return t;
+    static auto* t = new std::array<std::unique_ptr<Schermata>, Schermate::Numero>;
+    return *t;
 }
 bool finito = false;
 }  // namespace

@@ -1,35 +1,203 @@
 #include "services/LettoreAudio.h"
 
+#include "services/PluginSuono.h"
+
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QFile>
-#include <QMediaDevices>
 #include <algorithm>
-#include <cstring>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <pulse/error.h>
+#include <pulse/simple.h>
 #include <sndfile.h>
+#include <utility>
 #include <vector>
 
 namespace {
-// No answer sound is longer than this; anything longer is cut, so an odd file cannot fill memory.
+constexpr int Frequenza = PluginSuono::Frequenza;
+// No sound is longer than this; anything longer is cut, so an odd file cannot fill memory.
 constexpr sf_count_t SecondiMassimi = 20;
-constexpr int Canale = 2;  // bytes per 16-bit sample
+constexpr int BytePerCampione = 2;  // 16-bit mono
+// The thread writes 10 ms at a time and keeps about 50 ms queued in the server, enough to ride
+// out a busy moment; a new answer drops what is queued there, so it is heard at once.
+constexpr int Blocco = Frequenza / 100 * BytePerCampione;
+constexpr uint32_t InCoda = Frequenza * 5 / 100 * BytePerCampione;
 }  // namespace
 
-LettoreAudio::LettoreAudio()
+struct LettoreAudio::Condiviso {
+    std::mutex mutex;
+    std::condition_variable sveglia;
+    std::deque<QByteArray> coda;  // the sound playing first, then those that follow it
+    qsizetype scritti = 0;        // bytes of the first already written
+    bool conFlusso = false;       // a stream is open
+    bool apri = true;             // open one now (the first at once, so the first answer is quick)
+    bool avvisa = false;          // an answer is waiting: if no stream can be had, beep for it
+    bool svuota = false;          // drop what the server still holds of the sounds before
+    bool senzaServerDetto = false;
+    bool fine = false;
+    bool finito = false;
+    std::condition_variable chiuso;
+
+    void alimenta(QObject* ricevitore);
+    void riempi(QByteArray& blocco);
+};
+
+LettoreAudio::LettoreAudio() : condiviso(std::make_shared<Condiviso>())
 {
-    timer.setInterval(10);
-    connect(&timer, &QTimer::timeout, this, &LettoreAudio::alimenta);
+    // Made on the loading thread; its alert sounds belong to the user-interface thread.
+    if (QCoreApplication::instance())
+        ricevitore.moveToThread(QCoreApplication::instance()->thread());
+    filo = std::thread([c = condiviso, r = &ricevitore] { c->alimenta(r); });
 }
 
 LettoreAudio::~LettoreAudio()
 {
-    if (uscita)
-        uscita->stop();
-    delete uscita;
+    std::unique_lock l(condiviso->mutex);
+    condiviso->fine = true;
+    condiviso->sveglia.notify_all();
+    // A server held still can hold a write for ever: quitting does not wait for it.
+    if (condiviso->chiuso.wait_for(l, std::chrono::milliseconds(500), [this] { return condiviso->finito; })) {
+        l.unlock();
+        filo.join();
+    } else {
+        filo.detach();
+    }
+}
+
+void LettoreAudio::Condiviso::alimenta(QObject* ricevitore)
+{
+    const pa_sample_spec formato{PA_SAMPLE_S16LE, Frequenza, 1};
+    pa_buffer_attr attributi{};
+    attributi.maxlength = uint32_t(-1);
+    attributi.tlength = InCoda;
+    attributi.prebuf = uint32_t(-1);
+    attributi.minreq = Blocco;
+    attributi.fragsize = uint32_t(-1);
+    pa_simple* flusso = nullptr;
+    QByteArray blocco;
+    std::unique_lock l(mutex);
+    while (!fine) {
+        if (!flusso) {
+            sveglia.wait(l, [this] { return fine || apri; });
+            if (fine)
+                break;
+            apri = false;
+            l.unlock();
+            int errore = 0;
+            flusso = pa_simple_new(nullptr, "Bussolino", PA_STREAM_PLAYBACK, nullptr, "risposte", &formato, nullptr,
+                                   &attributi, &errore);
+            l.lock();
+            if (fine)
+                break;
+            conFlusso = flusso != nullptr;
+            if (flusso) {
+                senzaServerDetto = false;
+            } else if (avvisa) {
+                // What was asked for cannot be heard: the platform's alert says the answer was taken.
+                // Said once an outage, and apart from the lines about the program's own files.
+                if (!senzaServerDetto)
+                    std::fprintf(stderr, "bussolino sound: no sound server (%s): the alert sound instead\n", pa_strerror(errore));
+                senzaServerDetto = true;
+                QMetaObject::invokeMethod(ricevitore, [] { QApplication::beep(); }, Qt::QueuedConnection);
+            }
+            if (!flusso)
+                coda.clear();
+            avvisa = false;
+            continue;
+        }
+        // Keep the stream fed: the sounds waiting, silence when there are none.
+        blocco.fill('\0', Blocco);
+        riempi(blocco);
+        const bool daSvuotare = std::exchange(svuota, false);
+        l.unlock();
+        int errore = 0;
+        const bool scritto = (!daSvuotare || pa_simple_flush(flusso, &errore) >= 0) &&
+                             pa_simple_write(flusso, blocco.constData(), size_t(blocco.size()), &errore) >= 0;
+        l.lock();
+        if (!scritto) {
+            // The server went away; the next sound opens a stream again.
+            std::fprintf(stderr, "bussolino sound: the stream broke (%s)\n", pa_strerror(errore));
+            pa_simple_free(flusso);
+            flusso = nullptr;
+            conFlusso = false;
+            coda.clear();
+        }
+    }
+    l.unlock();
+    if (flusso)
+        pa_simple_free(flusso);
+    l.lock();
+    finito = true;
+    chiuso.notify_all();
+}
+
+void LettoreAudio::Condiviso::riempi(QByteArray& blocco)
+{
+    qsizetype fatto = 0;
+    while (fatto < blocco.size() && !coda.empty()) {
+        const QByteArray& suono = coda.front();
+        const qsizetype n = std::min(blocco.size() - fatto, suono.size() - scritti);
+        std::memcpy(blocco.data() + fatto, suono.constData() + scritti, size_t(n));
+        fatto += n;
+        scritti += n;
+        if (scritti == suono.size()) {
+            coda.pop_front();
+            scritti = 0;
+        }
+    }
+}
+
+const QByteArray& LettoreAudio::decodificato(const QString& percorso)
+{
+    auto it = decodificati.constFind(percorso);
+    if (it == decodificati.constEnd()) {
+        QString problema;
+        it = decodificati.insert(percorso, decodifica(percorso, &problema));
+        if (it->isEmpty())
+            std::fprintf(stderr, "bussolino: cannot play sound %s: %s\n", qPrintable(percorso), qPrintable(problema));
+    }
+    return *it;
+}
+
+void LettoreAudio::suona(const QString& percorso)
+{
+    const QByteArray& pcm = decodificato(percorso);
+    if (pcm.isEmpty()) {
+        QApplication::beep();
+        return;
+    }
+    std::lock_guard l(condiviso->mutex);
+    condiviso->coda = {pcm};
+    condiviso->scritti = 0;
+    condiviso->svuota = true;
+    if (!condiviso->conFlusso)
+        condiviso->apri = condiviso->avvisa = true;
+    condiviso->sveglia.notify_all();
+}
+
+void LettoreAudio::accoda(const QString& percorso)
+{
+    const QByteArray& pcm = decodificato(percorso);
+    if (pcm.isEmpty())
+        return;
+    std::lock_guard l(condiviso->mutex);
+    condiviso->coda.push_back(pcm);
+    if (!condiviso->conFlusso)
+        condiviso->apri = true;
+    condiviso->sveglia.notify_all();
+}
+
+void LettoreAudio::ferma()
+{
+    std::lock_guard l(condiviso->mutex);
+    condiviso->coda.clear();
+    condiviso->scritti = 0;
+    condiviso->svuota = true;
 }
 
 QByteArray LettoreAudio::decodifica(const QString& percorso, QString* problema)
@@ -60,7 +228,7 @@ QByteArray LettoreAudio::decodifica(const QString& percorso, QString* problema)
     }
     const double passo = double(info.samplerate) / Frequenza;
     const qsizetype n = qsizetype(std::floor(double(avuti - 1) / passo)) + 1;
-    QByteArray pcm(n * Canale, Qt::Uninitialized);
+    QByteArray pcm(n * BytePerCampione, Qt::Uninitialized);
     auto* out = reinterpret_cast<int16_t*>(pcm.data());
     for (qsizetype i = 0; i < n; ++i) {
         const double t = i * passo;
@@ -72,110 +240,12 @@ QByteArray LettoreAudio::decodifica(const QString& percorso, QString* problema)
     return pcm;
 }
 
-bool LettoreAudio::apri()
+// What the program finds when it loads this plugin.
+extern "C" Q_DECL_EXPORT const PluginSuono::Interfaccia* bussolinoSuono()
 {
-    if (uscita)
-        return flusso != nullptr;
-    if (apertura)
-        return false;
-    apertura = true;
-    const QAudioDevice dispositivo = QMediaDevices::defaultAudioOutput();
-    if (dispositivo.isNull())
-        return false;
-    QAudioFormat formato;
-    formato.setSampleRate(Frequenza);
-    formato.setChannelCount(1);
-    formato.setSampleFormat(QAudioFormat::Int16);
-    uscita = new QAudioSink(dispositivo, formato, this);
-    // The program's player lives until exit, past the application: let go of the stream while
-    // the sound system is still there, or quitting after any sound crashes.
-    connect(QCoreApplication::instance(), &QObject::destroyed, this, [this] {
-        timer.stop();
-        if (uscita)
-            uscita->stop();
-        delete uscita;
-        uscita = nullptr;
-        flusso = nullptr;
-    });
-    // About 50 ms queued ahead: short enough that an answer is heard at once.
-    uscita->setBufferSize(Frequenza / 20 * Canale);
-    flusso = uscita->start();
-    if (!flusso)
-        return false;
-    timer.start();
-    return true;
-}
-
-const QByteArray& LettoreAudio::decodificato(const QString& percorso)
-{
-    auto it = decodificati.constFind(percorso);
-    if (it == decodificati.constEnd()) {
-        QString problema;
-        it = decodificati.insert(percorso, decodifica(percorso, &problema));
-        if (it->isEmpty())
-            std::fprintf(stderr, "bussolino: cannot play sound %s: %s\n", qPrintable(percorso), qPrintable(problema));
-    }
-    return *it;
-}
-
-void LettoreAudio::suona(const QString& percorso)
-{
-    const QByteArray& pcm = decodificato(percorso);
-    coda.clear();
-    if (pcm.isEmpty() || !apri()) {
-        inAttesa.clear();
-        QApplication::beep();
-        return;
-    }
-    inAttesa = pcm;
-    posizione = 0;
-    alimenta();
-}
-
-void LettoreAudio::accoda(const QString& percorso)
-{
-    const QByteArray& pcm = decodificato(percorso);
-    if (pcm.isEmpty() || !apri())
-        return;
-    if (posizione >= inAttesa.size() && coda.isEmpty()) {
-        inAttesa = pcm;
-        posizione = 0;
-        alimenta();
-        return;
-    }
-    // A short breath between two sentences.
-    coda << QByteArray(Frequenza * 3 / 10 * Canale, '\0') + pcm;
-}
-
-void LettoreAudio::ferma()
-{
-    coda.clear();
-    inAttesa.clear();
-    posizione = 0;
-}
-
-void LettoreAudio::alimenta()
-{
-    if (!flusso)
-        return;
-    // Keep the stream fed: the sound that is playing, silence when there is none.
-    qsizetype libero = uscita->bytesFree();
-    libero -= libero % Canale;
-    if (libero <= 0)
-        return;
-    QByteArray blocco(libero, '\0');
-    qsizetype scritti = 0;
-    while (scritti < libero) {
-        if (posizione >= inAttesa.size()) {
-            if (coda.isEmpty())
-                break;
-            inAttesa = coda.takeFirst();
-            posizione = 0;
-        }
-        const qsizetype n = std::min(inAttesa.size() - posizione, libero - scritti);
-        std::memcpy(blocco.data() + scritti, inAttesa.constData() + posizione, size_t(n));
-        posizione += n;
-        scritti += n;
-    }
-    flusso->write(blocco);
+    static const PluginSuono::Interfaccia interfaccia{
+        []() -> ModuloColoriSuoni::Lettore* { return new LettoreAudio; },
+        &LettoreAudio::decodifica,
+    };
+    return &interfaccia;
 }

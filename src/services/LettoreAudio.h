@@ -1,42 +1,35 @@
 #pragma once
-// The real sound player: one audio stream, opened once and kept fed. Every file is decoded
-// once to 16-bit mono PCM; a new sound replaces whatever of the old one is still waiting,
-// so it starts at once and cuts the old one off.
+// The real sound player, built as a plugin of its own: every file decoded once to 16-bit mono
+// samples (libsndfile) and played on one PulseAudio stream that a thread of its own keeps fed.
+// A new sound replaces whatever is still waiting, so it starts at once and cuts the old one off.
+// A stream the server broke (restarted, crashed) or could not give (not started yet) is opened
+// anew at the next sound, on that thread, never holding up a click.
 #include "services/ModuloColoriSuoni.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
-#include <QTimer>
+#include <memory>
+#include <thread>
 
-class QAudioSink;
-class QIODevice;
-
-class LettoreAudio : public QObject, public ModuloColoriSuoni::Lettore {
-    Q_OBJECT
+class LettoreAudio : public ModuloColoriSuoni::Lettore {
 public:
-    static constexpr int Frequenza = 44100;
-
     LettoreAudio();
     ~LettoreAudio() override;
     void suona(const QString& percorso) override;
     void accoda(const QString& percorso) override;
     void ferma() override;
 
-    // Decodes a sound file to 16-bit mono at 44.1 kHz; empty when it cannot be played.
+    // Decodes a sound file to 16-bit mono at PluginSuono::Frequenza; empty when it cannot be played.
     static QByteArray decodifica(const QString& percorso, QString* problema = nullptr);
+
+    struct Condiviso;  // what the feeding thread shares with the player
 
 private:
     const QByteArray& decodificato(const QString& percorso);
-    bool apri();
-    void alimenta();
 
-    QAudioSink* uscita = nullptr;
-    QIODevice* flusso = nullptr;
-    bool apertura = false;
-    QTimer timer;
+    std::shared_ptr<Condiviso> condiviso;
+    QObject ricevitore;  // on the user-interface thread: the alert sound is given there
     QHash<QString, QByteArray> decodificati;
-    QByteArray inAttesa;  // what is still to be written of the sound playing
-    QList<QByteArray> coda;  // the sentences that follow it
-    qsizetype posizione = 0;
+    std::thread filo;
 };

@@ -1,10 +1,8 @@
 #include "services/ModuloColoriSuoni.h"
 
 #include "services/Casuale.h"
-#include "services/LettoreAudio.h"
 #include "services/Percorsi.h"
-
-#include <memory>
+#include "services/PluginSuono.h"
 
 namespace ModuloColoriSuoni {
 
@@ -18,8 +16,7 @@ Lettore& lettoreAttuale()
 {
     if (scelto)
         return *scelto;
-    static std::unique_ptr<LettoreAudio> vero = std::make_unique<LettoreAudio>();
-    return *vero;
+    return PluginSuono::lettoreDelProgramma();
 }
 
 void SuonoGiusto()

@@ -6,10 +6,11 @@
 
 namespace ModuloColoriSuoni {
 
-// Plays sound files in the background. suona: a new sound cuts off whatever is playing or
-// waiting, and a file that cannot be played gives the platform's alert sound instead.
-// accoda: a sentence of the voice, played after what is playing or waiting; one that cannot
-// be played is left out. ferma: silence, nothing waiting.
+// Plays sound files in the background. `suona` replaces everything playing or waiting and
+// starts at once, so an answer cuts off the sound before it; a file it cannot play gives the
+// platform's alert sound instead. `accoda` plays a file after everything playing or waiting,
+// for sentences that follow each other; a file it cannot play is left out. `ferma` silences
+// everything.
 class Lettore {
 public:
     virtual ~Lettore() = default;
@@ -18,7 +19,7 @@ public:
     virtual void ferma() = 0;
 };
 
-// Installs the player every sound goes through (nullptr: the real one, made on first use).
+// Installs the player every sound goes through (nullptr: the program's own).
 void impostaLettore(Lettore* lettore);
 Lettore& lettoreAttuale();
 

@@ -86,6 +86,11 @@ void PreparaCartella(const QString& cartella, const QString& programma)
     Verifica(QDir().mkpath(cartella + "/gif") && QDir().mkpath(cartella + "/suoni"), "cannot make " + cartella);
     QFile::remove(cartella + "/bussolino");
     Verifica(QFile::copy(programma, cartella + "/bussolino"), "cannot copy the program into " + cartella);
+    // Its sound player comes with it.
+    const QString lettore = "/lib/libbussolino_suono.so";
+    QDir().mkpath(cartella + "/lib");
+    QFile::remove(cartella + lettore);
+    Verifica(QFile::copy(QFileInfo(programma).absolutePath() + lettore, cartella + lettore), "cannot copy the sound player");
     for (int n = 1; n <= Modulo1::NumeroPose; ++n) {
         QImage i(16, 16, QImage::Format_RGB32);
         i.fill(Lettura::ColorePosa(n));

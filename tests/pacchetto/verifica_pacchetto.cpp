@@ -5,7 +5,7 @@
 #include "framework/Registro.h"
 
 #include "services/Figure.h"
-#include "services/LettoreAudio.h"
+#include "services/PluginSuono.h"
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
 #include "framework/Schermata.h"
@@ -39,9 +39,9 @@ private slots:
         Percorsi::impostaCartellaProgramma(cartella);
         for (const char* s : {"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"}) {
             QString problema;
-            const QByteArray pcm = LettoreAudio::decodifica(Percorsi::suono(s), &problema);
+            const QByteArray pcm = PluginSuono::decodifica(Percorsi::suono(s), &problema);
             // At least a tenth of a second of 16-bit mono at 44.1 kHz.
-            QVERIFY2(pcm.size() > LettoreAudio::Frequenza / 10 * 2, qPrintable(QString(s) + ": " + problema));
+            QVERIFY2(pcm.size() > PluginSuono::Frequenza / 10 * 2, qPrintable(QString(s) + ": " + problema));
         }
     }
 

@@ -20,7 +20,7 @@ public:
     void suona(const QString& percorso) override { suonati << percorso; }
     void accoda(const QString& percorso) override { accodati << percorso; }
     void ferma() override { ++fermate; }
-    // The file names asked for, without their folder.
+    // The file names asked for with `suona`, without their folder.
     QStringList nomi() const;
     QStringList suonati;
     QStringList accodati;  // the voice's sentences
