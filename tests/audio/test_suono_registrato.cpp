@@ -2,8 +2,9 @@
 // loads) into a PulseAudio null sink whose monitor is recorded (tests/support/privato
 // --registra sets that up), and the recording is read back. Forty answers in a row are heard in
 // order, each cut off by the next; queued sounds follow each other whole; the answers are heard
-// again after the server restarts, starts late or stands still; and the program's own player,
-// asked before its plugin has loaded, is heard and lets the program quit cleanly.
+// again after the server restarts, starts late or stands still; the program's own player,
+// asked before its plugin has loaded, is heard and lets the program quit cleanly; and the voice
+// of the exercises is heard as a child hears it.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -21,13 +22,17 @@
 #include <sndfile.h>
 #include <vector>
 
+#include "framework/Registro.h"
+#include "framework/Schermata.h"
 #include "services/ModuloColoriSuoni.h"
+#include "services/Percorsi.h"
 #include "services/PluginSuono.h"
+#include "services/Voce.h"
 
 namespace {
 
 constexpr int Fs = PluginSuono::Frequenza;
-constexpr int Finestra = Fs / 100;  // 10 ms: 5 whole periods of the low tone, 12 of the high one
+constexpr int FinestraAnalisi = Fs / 100;  // 10 ms: 5 whole periods of the low tone, 12 of the high one
 constexpr int Risposte = 40;
 constexpr int Intervallo = 150;  // ms between answers: shorter than a sound, so each is cut off
 constexpr int DurataSuono = 400;  // ms
@@ -115,12 +120,12 @@ struct Analisi {
 Analisi Analizza(const std::vector<int16_t>& r, qint64 da)
 {
     Analisi a;
-    const int finestre = int((qint64(r.size()) - da) / Finestra);
+    const int finestre = int((qint64(r.size()) - da) / FinestraAnalisi);
     int silenzio = 0;
     for (int w = 0; w < finestre; ++w) {
-        const int16_t* x = r.data() + da + qint64(w) * Finestra;
-        const double basso = Ampiezza(x, Finestra, Toni[0]);
-        const double alto = Ampiezza(x, Finestra, Toni[1]);
+        const int16_t* x = r.data() + da + qint64(w) * FinestraAnalisi;
+        const double basso = Ampiezza(x, FinestraAnalisi, Toni[0]);
+        const double alto = Ampiezza(x, FinestraAnalisi, Toni[1]);
         if (std::max(basso, alto) < SogliaTono) {
             ++silenzio;
             continue;
@@ -142,6 +147,27 @@ Analisi Analizza(const std::vector<int16_t>& r, qint64 da)
     a.descrizione = parti.join(QLatin1Char(' '));
     return a;
 }
+
+// Where the recording from `da` on sounds at all (speech, not only the test tones), in 10 ms
+// windows: [first, last] of each stretch, stretches closer than 300 ms joined.
+std::vector<std::pair<int, int>> parlato(const std::vector<int16_t>& r, qint64 da)
+{
+    std::vector<std::pair<int, int>> tratti;
+    for (int w = 0; qint64(w + 1) * FinestraAnalisi <= qint64(r.size()) - da; ++w) {
+        double e = 0;
+        for (int i = 0; i < FinestraAnalisi; ++i)
+            e += double(r[size_t(da + qint64(w) * FinestraAnalisi + i)]) * r[size_t(da + qint64(w) * FinestraAnalisi + i)];
+        if (std::sqrt(e / FinestraAnalisi) < 300)  // about -40 dBFS
+            continue;
+        if (!tratti.empty() && w - tratti.back().second <= 30)
+            tratti.back().second = w;
+        else
+            tratti.push_back({w, w});
+    }
+    return tratti;
+}
+
+int durataMs(const QString& file) { return Ms(PluginSuono::decodifica(file).size() / 2); }
 
 }  // namespace
 
@@ -202,7 +228,7 @@ class TestSuonoRegistrato : public QObject {
         for (int i = 0; i < Risposte; ++i) {
             // Each answer is heard soon after it was asked for (give or take the 10 ms window) and
             // sounds until the next one cuts it off; the last plays out whole.
-            const int ritardo = Ms(segni[0] + qint64(s[size_t(i)].inizio) * Finestra - segni[size_t(i)]);
+            const int ritardo = Ms(segni[0] + qint64(s[size_t(i)].inizio) * FinestraAnalisi - segni[size_t(i)]);
             const int durata = s[size_t(i)].durataMs();
             ritardoMin = std::min(ritardoMin, ritardo);
             ritardoMax = std::max(ritardoMax, ritardo);
@@ -378,6 +404,60 @@ private slots:
             QVERIFY2(a.segmenti[size_t(prime + i)].tono == i % 2, qPrintable(a.descrizione));
         qInfo("after the server came back, every answer was heard from the first, %d ms after it was back",
               a.segmenti[size_t(prime)].inizio * 10);
+    }
+
+    // The voice through the program's own player, with the files the build made: a new
+    // exercise's sentences within half a second of the screen, whole and in order; an answer cuts
+    // the voice; the loudspeaker says it again; turned off, the voice stops and stays silent.
+    void voceDelleSchermate()
+    {
+        Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
+        // As in the program, the player is there before the first exercise.
+        ModuloColoriSuoni::lettoreAttuale().ferma();
+        Attendi(300);
+        // "Il detective 3": its description, three sentences one after the other.
+        qint64 da = Registrati();
+        Schermata& detective = Registro::oggetto(Schermate::Id::Form9);
+        detective.Show();
+        Attendi(9000);
+        int attesi = 0;
+        for (const QString& f : Voce::percorsiDelleRighe(detective.etichetta("Label5")->testo()))
+            attesi += durataMs(f);
+        auto tratti = parlato(Leggi(), da);
+        QVERIFY2(!tratti.empty(), "the description was not heard");
+        const int inizio = tratti.front().first * 10, durata = (tratti.back().second - tratti.front().first + 1) * 10;
+        qInfo("detective: first sentence heard %d ms after the screen; %d ms of speech, %d ms expected", inizio, durata, attesi);
+        QVERIFY2(inizio < 500, qPrintable(QString::number(inizio)));
+        // The files begin and end with 100 ms of silence, not heard; none cut short (a busy
+        // machine may stretch them a little).
+        QVERIFY2(durata > attesi - 450 && durata < attesi + 500,
+                 qPrintable(QString("%1 ms heard, %2 expected").arg(durata).arg(attesi)));
+
+        // The loudspeaker says it all again; an answer during it cuts it at once.
+        da = Registrati();
+        QTest::mouseClick(detective.immagine("Altoparlante"), Qt::LeftButton);
+        Attendi(1200);
+        QTest::mouseClick(detective.immagine("Image1", 0), Qt::LeftButton);
+        const qint64 risposta = Registrati();
+        Attendi(2500);
+        tratti = parlato(Leggi(), da);
+        QVERIFY2(!tratti.empty() && tratti.front().first * 10 < 300, "the loudspeaker was not heard at once");
+        const int dopo = tratti.back().second * 10 - Ms(risposta - da);
+        QVERIFY2(dopo < 1200, qPrintable(QString("the voice went on %1 ms after the answer").arg(dopo)));
+
+        // Turned off while it speaks: silence within a moment, and none at the next exercise.
+        da = Registrati();
+        QTest::mouseClick(detective.immagine("Altoparlante"), Qt::LeftButton);
+        Attendi(800);
+        Voce::impostaAttiva(false);
+        const qint64 spenta = Registrati();
+        detective.Unload();
+        Registro::mostra(Schermate::Id::Form1);
+        Attendi(2000);
+        tratti = parlato(Leggi(), da);
+        Voce::impostaAttiva(true);
+        QVERIFY2(!tratti.empty() && tratti.back().second * 10 - Ms(spenta - da) < 200, "the voice went on when turned off");
+        Registro::distruggi();
     }
 
     void suonoDelProgrammaEUscita()
