@@ -1,7 +1,7 @@
 #include "screens/body/Form1.h"
 
+#include "screens/body/FiguraCasuale.h"
 #include "services/Casuale.h"
-#include "services/Figure.h"
 #include "services/ModuloColoriSuoni.h"
 
 namespace {
@@ -22,10 +22,7 @@ QStringList Form1::fraseAttuale() const
 void Form1::GeneraEsercizio()
 {
     impostaSfondo(ModuloColoriSuoni::ColoreCasuale());
-    const int NumeroFigura = Casuale::Int(28) + 1;
-    // Pictures 1 to 28 face the child; 29 to 56 show the same figures from behind.
-    const bool DiFronte = Casuale::Int(2) == 1;
-    immagine("Image1")->impostaImmagine(Figure::carica(DiFronte ? NumeroFigura : NumeroFigura + 28));
+    const bool DiFronte = mostraFiguraCasuale(immagine("Image1"));
     const bool destro = Casuale::Int(2) == 1;
     etichetta("Label5")->impostaTesto(QString::fromLatin1(Richiesta[destro]));
     // A figure facing the child has its own right side on the child's left.

@@ -1,7 +1,7 @@
 #include "screens/body/Form2.h"
 
+#include "screens/body/FiguraCasuale.h"
 #include "services/Casuale.h"
-#include "services/Figure.h"
 #include "services/ModuloColoriSuoni.h"
 
 namespace {
@@ -25,10 +25,7 @@ void Form2::GeneraEsercizio()
     // The kitten is the reward of a right answer: none shows while the child is choosing.
     riquadro("PictureGatto", 0)->setVisible(false);
     riquadro("PictureGatto", 1)->setVisible(false);
-    const int NumeroFigura = Casuale::Int(28) + 1;
-    // Pictures 1 to 28 face the child; 29 to 56 show the same figures from behind.
-    const bool DiFronte = Casuale::Int(2) == 1;
-    immagine("Image1")->impostaImmagine(Figure::carica(DiFronte ? NumeroFigura : NumeroFigura + 28));
+    const bool DiFronte = mostraFiguraCasuale(immagine("Image1"));
     const bool destra = Casuale::Int(2) == 1;
     etichetta("Label5")->impostaTesto(QString::fromLatin1(Frase[destra]));
     // A figure facing the child has its own right side on the child's left.

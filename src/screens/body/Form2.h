@@ -7,14 +7,12 @@ class Form2 : public FormEsercizio {
     Q_OBJECT
 public:
     using FormEsercizio::FormEsercizio;
+    QStringList frasiPossibili() const override;
 
 protected:
     void GeneraEsercizio() override;
     void rispondi(const QString&, int indice) override { Label3_Click(indice); }
     QStringList fraseAttuale() const override;
-
-public:
-    QStringList frasiPossibili() const override;
 
 private:
     void Label3_Click(int Index);

@@ -1,7 +1,7 @@
 #include "screens/body/Form3.h"
 
+#include "screens/body/FiguraCasuale.h"
 #include "services/Casuale.h"
-#include "services/Figure.h"
 #include "services/ModuloColoriSuoni.h"
 #include "services/Voce.h"
 
@@ -32,10 +32,7 @@ void Form3::GeneraEsercizio()
     impostaSfondo(ModuloColoriSuoni::ColoreCasuale());
     for (int i = 0; i < NumeroOggetti; ++i)
         riquadro("Picture1", i)->setVisible(false);
-    const int NumeroFigura = Casuale::Int(28) + 1;
-    // Pictures 1 to 28 face the child; 29 to 56 show the same figures from behind.
-    const bool DiFronte = Casuale::Int(2) == 1;
-    immagine("Image1")->impostaImmagine(Figure::carica(DiFronte ? NumeroFigura : NumeroFigura + 28));
+    const bool DiFronte = mostraFiguraCasuale(immagine("Image1"));
     const int Posizione = Casuale::Int(NumeroOggetti);
     riquadro("Picture1", Posizione)->setVisible(true);
     // A figure facing the child has its own left side on the child's right, and the other way round.

@@ -7,15 +7,13 @@ class Form3 : public FormEsercizio {
     Q_OBJECT
 public:
     using FormEsercizio::FormEsercizio;
+    QStringList frasiPossibili() const override;
 
 protected:
     void GeneraEsercizio() override;
     void rispondi(const QString& nome, int) override;
     QStringList fraseAttuale() const override;
     QString bottoni() const override;
-
-public:
-    QStringList frasiPossibili() const override;
 
 private:
     void Command1_Click();  // "DESTRA"

@@ -1,13 +1,10 @@
 #include "screens/lines/Form10.h"
 
-#include "services/Casuale.h"
 #include "services/Voce.h"
 
 #include <algorithm>
 
 namespace {
-constexpr int NumeroAnimali = 45;
-
 // One answer button: the animals for which it is right, the pair it closes, and the line
 // that restates it under the field.
 struct Risposta {
@@ -42,23 +39,6 @@ QStringList Form10::fraseAttuale() const
 QString Form10::bottoni() const
 {
     return Voce::BottoniDueRighe;
-}
-
-void Form10::PreparaEsercizio()
-{
-    pulsante("Command2")->setEnabled(false);
-    abilitaRisposte(true);
-    etichetta("Label3")->impostaTesto(QString());
-    // 1 to 45: element 0 is never shown.
-    Posizione = int16_t(Casuale::Int(NumeroAnimali) + 1);
-    riquadro("PictureDentro", Posizione)->setVisible(true);
-}
-
-void Form10::Command2_Click()
-{
-    // Hide the old animal first, so that one animal shows even when the same one comes again.
-    riquadro("PictureDentro", Posizione)->setVisible(false);
-    PreparaEsercizio();
 }
 
 // Command1_Click, Command3_Click, Command4_Click and Command5_Click: one rule, read from the

@@ -1,10 +1,8 @@
 #include "screens/lines/FormDentroFuori1.h"
 
-#include "services/Casuale.h"
 #include "services/Voce.h"
 
 namespace {
-constexpr int NumeroAnimali = 30;
 constexpr int UltimoADestra = 15;
 }  // namespace
 
@@ -46,23 +44,6 @@ void FormDentroFuori1::Command1_Click()
 void FormDentroFuori1::Command3_Click()
 {
     giudica(pulsante("Command3"), Posizione > UltimoADestra);
-}
-
-void FormDentroFuori1::PreparaEsercizio()
-{
-    pulsante("Command2")->setEnabled(false);
-    abilitaRisposte(true);
-    etichetta("Label3")->impostaTesto(QString());
-    // 1 to 30: element 0 is never shown.
-    Posizione = int16_t(Casuale::Int(NumeroAnimali) + 1);
-    riquadro("PictureDentro", Posizione)->setVisible(true);
-}
-
-void FormDentroFuori1::Command2_Click()
-{
-    // Hide the old animal first, so that one animal shows even when the same one comes again.
-    riquadro("PictureDentro", Posizione)->setVisible(false);
-    PreparaEsercizio();
 }
 
 void FormDentroFuori1::giudica(Controlli::Pulsante* premuto, bool giusta)

@@ -7,14 +7,12 @@ class FormDetective : public FormConFrasi {
 public:
     enum class Insieme { DaDietro, DiFronte, UnoDeiDue };
     FormDetective(Schermate::Id id, Insieme insieme);
+    QStringList frasiPossibili() const override;
 
 protected:
     void GeneraEsercizio() override;
     void rispondi(const QString&, int indice) override { Image1_Click(indice); }
     QStringList fraseAttuale() const override;
-
-public:
-    QStringList frasiPossibili() const override;
 
 private:
     void Image1_Click(int Index);

@@ -7,15 +7,13 @@ class FormVeroFalso : public FormConFrasi {
 public:
     // One attempt draws Int(r * quante) + 1, then adds `aggiunta`.
     FormVeroFalso(Schermate::Id id, int quante, int aggiunta);
+    QStringList frasiPossibili() const override;
 
 protected:
     void GeneraEsercizio() override;
     void rispondi(const QString& nome, int) override;
     QStringList fraseAttuale() const override;
     QString bottoni() const override;
-
-public:
-    QStringList frasiPossibili() const override;
 
 private:
     void Command1_Click();  // "VERO"
