@@ -73,12 +73,7 @@ struct Banco {
         if (figureVere) {
             Percorsi::ImpostaCartellaProgramma(build);
         } else {
-            QDir(provvisoria.path()).mkpath("gif");
-            for (int n = 1; n <= Modulo1::NumeroPose; ++n) {
-                QImage i(8, 8, QImage::Format_RGB32);
-                i.fill(ColoreDiProva(n));
-                i.save(provvisoria.path() + QStringLiteral("/gif/%1.gif").arg(n), "PNG");
-            }
+            scriviFigureDiProva(provvisoria.path());
             Percorsi::ImpostaCartellaProgramma(provvisoria.path());
         }
     }
@@ -148,7 +143,7 @@ void BenchGenera(benchmark::State& state, Id id, bool fredda)
         // As after an answered exercise: "avanti" is the one way on.
         avanti->setEnabled(true);
         state.ResumeTiming();
-        Clicca(avanti);
+        clicca(avanti);
         Dipingi();
     }
     if (avanti->isEnabled() && Esercizio(id) && id != Id::Form10 && id != Id::FormDentroFuori1)
@@ -187,7 +182,7 @@ void BenchRisposta(benchmark::State& state, const Voce& v)
         // A right answer closes the exercise; open it again so the same control answers.
         risposta->setEnabled(true);
         state.ResumeTiming();
-        Clicca(risposta);
+        clicca(risposta);
         Dipingi();
     }
     if (!si->isVisible() && !no->isVisible())
@@ -257,7 +252,7 @@ void NudaClick(benchmark::State& state)
     f.w.show();
     Dipingi();
     for (auto _ : state) {
-        Clicca(f.pulsante);
+        clicca(f.pulsante);
         Dipingi();
     }
 }
