@@ -16,6 +16,9 @@ const QStringList BarraB{"Azzera conteggio         ", "Informazioni         ", "
 QAction* voceDiMenu(Schermata& s, int i) { return s.voceMenu(s.disegno().menu.value(i).nome); }
 }  // namespace
 
+struct RigaEsercizioIntero { int id; QString pulsante, voce, titolo; QList<double> copione; QString sbagliata; QStringList giuste; };
+Q_DECLARE_METATYPE(RigaEsercizioIntero)
+
 class TestCornice : public QObject {
     Q_OBJECT
 private slots:
@@ -23,37 +26,26 @@ private slots:
     // exercise (colour first where the screen draws one), a wrong answer and the right ones.
     void esercizioIntero_data()
     {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("pulsante");
-        QTest::addColumn<QString>("voce");
-        QTest::addColumn<QString>("titolo");
-        QTest::addColumn<QList<double>>("copione");
-        QTest::addColumn<QString>("sbagliata");
-        QTest::addColumn<QStringList>("giuste");
+        QTest::addColumn<RigaEsercizioIntero>("riga");
         const double c = 0.5, f3 = estrai(2, 28), f6 = estrai(5, 28);
         const QList<double> sei{estrai(5, 28), estrai(6, 28), estrai(7, 28), estrai(8, 28), estrai(9, 28), estrai(10, 28)};
         const QStringList l3{"Label3(0)"}, c1{"Command1"}, i0{"Image1(0)"};
-        QTest::newRow("Form1") << int(Id::Form1) << "Command2" << "Su di me " << "Su di me" << QList<double>{c, f3, .75, .75} << "Label3(1)" << l3;
-        QTest::newRow("Form2") << int(Id::Form2) << "Command3" << "Alla mia......    1" << "Alla mia 1" << QList<double>{c, f3, .75, .75} << "Label3(1)" << l3;
-        QTest::newRow("Form3") << int(Id::Form3) << "Command4" << "Alla mia......    2" << "Alla mia 2" << QList<double>{c, f3, .75, estrai(0, 10)} << "Command3" << c1;
-        QTest::newRow("Form4") << int(Id::Form4) << "Command5" << "Vero e falso   1" << "Vero e falso 1" << QList<double>{c, f6, .75, .25} << "Command3" << c1;
-        QTest::newRow("Form5") << int(Id::Form5) << "Command6" << "Vero e falso   2" << "Vero e falso 2" << QList<double>{c, f6, .75, .25} << "Command3" << c1;
-        QTest::newRow("Form6") << int(Id::Form6) << "Command7" << "Vero e falso   3" << "Vero e falso 3" << QList<double>{c, estrai(5, 56), .75, .25} << "Command3" << c1;
-        QTest::newRow("Form7") << int(Id::Form7) << "Command8" << "Il detective 1" << "Il detective 1" << QList<double>{c} + sei + QList<double>{estrai(0, 6)} << "Image1(1)" << i0;
-        QTest::newRow("Form8") << int(Id::Form8) << "Command9" << "Il detective 2" << "Il detective 2" << QList<double>{c} + sei + QList<double>{estrai(0, 6)} << "Image1(5)" << i0;
-        QTest::newRow("Form9") << int(Id::Form9) << "Command10" << "Il detective 3" << "Il detective 3" << QList<double>{c} + sei + QList<double>{.75, estrai(0, 6)} << "Image1(3)" << i0;
-        QTest::newRow("FormDentroFuori1") << int(Id::FormDentroFuori1) << "Command11" << "A destra di......  1" << "A destra di 1" << QList<double>{estrai(2, 30)} << "Command3" << c1;
-        QTest::newRow("Form10") << int(Id::Form10) << "Command12" << "A destra di...... 2" << "A destra di 2" << QList<double>{estrai(2, 45)} << "Command3" << QStringList{"Command1", "Command4"};
+        QTest::newRow("Form1") << RigaEsercizioIntero{int(Id::Form1), "Command2", "Su di me ", "Su di me", QList<double>{c, f3, .75, .75}, "Label3(1)", l3};
+        QTest::newRow("Form2") << RigaEsercizioIntero{int(Id::Form2), "Command3", "Alla mia......    1", "Alla mia 1", QList<double>{c, f3, .75, .75}, "Label3(1)", l3};
+        QTest::newRow("Form3") << RigaEsercizioIntero{int(Id::Form3), "Command4", "Alla mia......    2", "Alla mia 2", QList<double>{c, f3, .75, estrai(0, 10)}, "Command3", c1};
+        QTest::newRow("Form4") << RigaEsercizioIntero{int(Id::Form4), "Command5", "Vero e falso   1", "Vero e falso 1", QList<double>{c, f6, .75, .25}, "Command3", c1};
+        QTest::newRow("Form5") << RigaEsercizioIntero{int(Id::Form5), "Command6", "Vero e falso   2", "Vero e falso 2", QList<double>{c, f6, .75, .25}, "Command3", c1};
+        QTest::newRow("Form6") << RigaEsercizioIntero{int(Id::Form6), "Command7", "Vero e falso   3", "Vero e falso 3", QList<double>{c, estrai(5, 56), .75, .25}, "Command3", c1};
+        QTest::newRow("Form7") << RigaEsercizioIntero{int(Id::Form7), "Command8", "Il detective 1", "Il detective 1", QList<double>{c} + sei + QList<double>{estrai(0, 6)}, "Image1(1)", i0};
+        QTest::newRow("Form8") << RigaEsercizioIntero{int(Id::Form8), "Command9", "Il detective 2", "Il detective 2", QList<double>{c} + sei + QList<double>{estrai(0, 6)}, "Image1(5)", i0};
+        QTest::newRow("Form9") << RigaEsercizioIntero{int(Id::Form9), "Command10", "Il detective 3", "Il detective 3", QList<double>{c} + sei + QList<double>{.75, estrai(0, 6)}, "Image1(3)", i0};
+        QTest::newRow("FormDentroFuori1") << RigaEsercizioIntero{int(Id::FormDentroFuori1), "Command11", "A destra di......  1", "A destra di 1", QList<double>{estrai(2, 30)}, "Command3", c1};
+        QTest::newRow("Form10") << RigaEsercizioIntero{int(Id::Form10), "Command12", "A destra di...... 2", "A destra di 2", QList<double>{estrai(2, 45)}, "Command3", QStringList{"Command1", "Command4"}};
     }
     void esercizioIntero()
     {
-        QFETCH(int, id);
-        QFETCH(QString, pulsante);
-        QFETCH(QString, voce);
-        QFETCH(QString, titolo);
-        QFETCH(QList<double>, copione);
-        QFETCH(QString, sbagliata);
-        QFETCH(QStringList, giuste);
+        QFETCH(RigaEsercizioIntero, riga);
+        const auto& [id, pulsante, voce, titolo, copione, sbagliata, giuste] = riga;
         const bool proprio = Id(id) == Id::Form10 || Id(id) == Id::FormDentroFuori1;
         const QString tutte(chiaviRisposta(Id(id)).size(), '1'), nessuna(tutte.size(), '0');
         const QString giusta = QStringLiteral(" %1").arg(giuste.size());

