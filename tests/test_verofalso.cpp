@@ -2,30 +2,9 @@
 // again, the statement made, and "VERO" and "FALSO" judged against the picture shown.
 #include "support/Aiuto.h"
 
-#include "app/Modulo1.h"
-
-#include <QSet>
-
-namespace {
-const QStringList Frammenti = {{}, "APERTO VERSO L'ALTO", "VERSO L'ESTERNO", "IN ALTO", "IN BASSO"};
-const QString Destro = "HO IL BRACCIO DESTRO ", Sinistro = "HO IL BRACCIO SINISTRO ";
-
-// Whether a statement is true of pose `posa`, read from its words and the pose table.
-bool vera(const QString& frase, int posa)
-{
-    const bool destro = frase.startsWith(Destro);
-    return frase.mid((destro ? Destro : Sinistro).size())
-           == Frammenti.value(destro ? Modulo1::BraccioDestro[posa] : Modulo1::BraccioSinistro[posa]);
-}
-}  // namespace
-
 // tentativi: Int(r * quante) + 1 of each attempt; lato 1: the right arm; falsa 1: a false statement.
 struct RigaPosaEFrase { int id, quante; QList<int> tentativi; double lato, falsa; int posa; QString frase; };
 Q_DECLARE_METATYPE(RigaPosaEFrase)
-
-// pose: the rows of the range whose arms differ.
-struct RigaMoltiEsercizi { int id, primo, ultimo, pose; };
-Q_DECLARE_METATYPE(RigaMoltiEsercizi)
 
 class TestVeroFalso : public QObject {
     Q_OBJECT
@@ -59,49 +38,7 @@ private slots:
         clicca(s.pulsante(falsa > .5 ? "Command1" : "Command3"));
         clicca(s.pulsante(falsa > .5 ? "Command3" : "Command1"));
         QCOMPARE(a.lettore.nomi().size(), 2);
-        QCOMPARE(a.lettore.nomi()[0], QString("no.wav"));
-    }
-
-    // Many exercises from the program's own draws, each answered "VERO" and, if that was
-    // wrong, "FALSO": the judging agrees with the statement about the picture shown.
-    void moltiEsercizi_data()
-    {
-        QTest::addColumn<RigaMoltiEsercizi>("riga");
-        QTest::newRow("1") << RigaMoltiEsercizi{int(Id::Form4), 34, 56, 23};
-        QTest::newRow("2") << RigaMoltiEsercizi{int(Id::Form5), 6, 28, 23};
-        QTest::newRow("3") << RigaMoltiEsercizi{int(Id::Form6), 6, 56, 46};
-    }
-    void moltiEsercizi()
-    {
-        QFETCH(RigaMoltiEsercizi, riga);
-        const auto& [id, primo, ultimo, pose] = riga;
-        Ambiente a;
-        Schermata& s = apri(Id(id));
-        const int volte = 800;
-        int vere = 0, destre = 0;
-        QSet<int> viste;
-        for (int i = 0; i < volte; ++i) {
-            const int posa = posaMostrata(s.immagine("Image1")->immagine());
-            QVERIFY2(posa >= primo && posa <= ultimo && Modulo1::BraccioDestro[posa] != Modulo1::BraccioSinistro[posa],
-                     qPrintable(QString::number(posa)));
-            viste << posa;
-            const QString frase = s.etichetta("Label5")->testo();
-            const bool v = vera(frase, posa);
-            QVERIFY2(v || vera(QString(frase).replace(Destro, Sinistro), posa) || vera(QString(frase).replace(Sinistro, Destro), posa),
-                     qPrintable(frase));
-            vere += v;
-            destre += frase.startsWith(Destro);
-            const int prima = a.lettore.suonati.size();
-            clicca(s.pulsante("Command1"));
-            if (!v)
-                clicca(s.pulsante("Command3"));
-            QCOMPARE(a.lettore.suonati.size(), prima + (v ? 1 : 2));
-            QVERIFY(a.lettore.nomi().last().startsWith("si"));
-            clicca(s.pulsante("Command2"));
-        }
-        QCOMPARE(viste.size(), pose);
-        // Four standard deviations around a half.
-        QVERIFY2(qAbs(vere - volte / 2) < 60 && qAbs(destre - volte / 2) < 60, qPrintable(QString("%1 %2").arg(vere).arg(destre)));
+        QVERIFY(a.lettore.nomi()[0] == "no.wav" && a.lettore.nomi()[1].startsWith("si"));
     }
 };
 
