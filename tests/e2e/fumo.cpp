@@ -177,7 +177,7 @@ public:
                 const QImage prima = conti(client());
                 premi(k);
                 QImage dopo;
-                entro([&] { return conti(dopo = client()) != prima; }, 1500);  // a closed answer does nothing
+                entro([&] { return conti(dopo = client()) != prima; }, 700);  // a closed answer does nothing
                 if (faccia(dopo) == "no")
                     sbagliata = true;
                 if (avanti(dopo))
