@@ -33,27 +33,28 @@ using Schermate::Id;
 struct Voce {
     Id id;
     const char* nome;
-    QString risposta;  // the first control the layout marks as an answer; none on the title and the menu
-    int indice = -1;
+    const char* risposta;  // the first answer control; none on the title and the menu
+    int indice;
 };
-// Every screen of the table of screens.
-const std::vector<Voce>& tutte()
-{
-    static const std::vector<Voce> t = [] {
-        std::vector<Voce> v;
-        for (const Schermate::Voce& s : Schermate::tabella()) {
-            Voce x{s.id, s.nome, {}, -1};
-            for (const Layout::Controllo& c : Schermate::layout(s.id).controlli)
-                if (c.risposta && x.risposta.isEmpty())
-                    x.risposta = c.nome, x.indice = c.indice;
-            v.push_back(x);
-        }
-        return v;
-    }();
-    return t;
-}
+// Every screen of the program, in the order of Schermate::Id.
+constexpr Voce Tutte[] = {
+    {Id::FormAvvio, "FormAvvio", nullptr, -1},
+    {Id::FormMenu, "FormMenu", nullptr, -1},
+    {Id::Form1, "Form1", "Label3", 0},
+    {Id::Form2, "Form2", "Label3", 0},
+    {Id::Form3, "Form3", "Command1", -1},
+    {Id::Form4, "Form4", "Command1", -1},
+    {Id::Form5, "Form5", "Command1", -1},
+    {Id::Form6, "Form6", "Command1", -1},
+    {Id::Form7, "Form7", "Image1", 0},
+    {Id::Form8, "Form8", "Image1", 0},
+    {Id::Form9, "Form9", "Image1", 0},
+    {Id::Form10, "Form10", "Command1", -1},
+    {Id::FormDentroFuori1, "FormDentroFuori1", "Command1", -1},
+};
+static_assert(std::size(Tutte) == size_t(Schermate::Numero), "one row for every screen");
 
-bool Esercizio(Id id) { return Schermate::esercizio(id); }
+bool Esercizio(Id id) { return id != Id::FormAvvio && id != Id::FormMenu; }
 
 // The program as it runs, less the loudspeaker: real random draws, a recording player, and the
 // figure pictures the build made (or plain ones when the build has not made them yet).
@@ -72,12 +73,7 @@ struct Banco {
         if (figureVere) {
             Percorsi::impostaCartellaProgramma(build);
         } else {
-            QDir(provvisoria.path()).mkpath("gif");
-            for (int n = 1; n <= Modulo1::NumeroPose; ++n) {
-                QImage i(8, 8, QImage::Format_RGB32);
-                i.fill(ColoreDiProva(n));
-                i.save(provvisoria.path() + QStringLiteral("/gif/%1.gif").arg(n), "PNG");
-            }
+            scriviFigureDiProva(provvisoria.path());
             Percorsi::impostaCartellaProgramma(provvisoria.path());
         }
     }
@@ -147,10 +143,10 @@ void BenchGenera(benchmark::State& state, Id id, bool fredda)
         // As after an answered exercise: "avanti" is the one way on.
         avanti->setEnabled(true);
         state.ResumeTiming();
-        Clicca(avanti);
+        clicca(avanti);
         Dipingi();
     }
-    if (avanti->isEnabled() && Schermate::voce(id).cornice == Layout::Cornice::A)
+    if (avanti->isEnabled() && Esercizio(id) && id != Id::Form10 && id != Id::FormDentroFuori1)
         state.SkipWithError("\"avanti\" stayed enabled: no new exercise was built");
     Chiudi(id);
 }
@@ -186,7 +182,7 @@ void BenchRisposta(benchmark::State& state, const Voce& v)
         // A right answer closes the exercise; open it again so the same control answers.
         risposta->setEnabled(true);
         state.ResumeTiming();
-        Clicca(risposta);
+        clicca(risposta);
         Dipingi();
     }
     if (!si->isVisible() && !no->isVisible())
@@ -256,7 +252,7 @@ void NudaClick(benchmark::State& state)
     f.w.show();
     Dipingi();
     for (auto _ : state) {
-        Clicca(f.pulsante);
+        clicca(f.pulsante);
         Dipingi();
     }
 }
@@ -301,7 +297,7 @@ public:
             return s;
         };
         double peggiore = 0;
-        for (const Voce& v : tutte()) {
+        for (const Voce& v : Tutte) {
             const std::string n = v.nome;
             const auto a = m("open/" + n), af = m("open_cold/" + n), gf = m("new_exercise_cold/" + n),
                        gc = m("new_exercise_warm/" + n), d = m("paint/" + n), r = m("answer_click/" + n);
@@ -356,7 +352,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&n, argomenti.data());
 
     const auto ms = [](benchmark::internal::Benchmark* x) { x->Unit(benchmark::kMillisecond)->UseRealTime(); };
-    for (const Voce& v : tutte()) {
+    for (const Voce& v : Tutte) {
         const std::string n = v.nome;
         ms(benchmark::RegisterBenchmark(("open/" + n).c_str(), BenchApri, v.id, false));
         if (Esercizio(v.id)) {
@@ -365,7 +361,7 @@ int main(int argc, char** argv)
             ms(benchmark::RegisterBenchmark(("new_exercise_warm/" + n).c_str(), BenchGenera, v.id, false));
         }
         ms(benchmark::RegisterBenchmark(("paint/" + n).c_str(), BenchDisegna, v.id));
-        if (!v.risposta.isEmpty())
+        if (v.risposta)
             ms(benchmark::RegisterBenchmark(("answer_click/" + n).c_str(), BenchRisposta, v));
     }
     ms(benchmark::RegisterBenchmark("figure_read_cold", LeggiFigura));

@@ -137,13 +137,13 @@ private slots:
         QFETCH(QStringList, attesi);
         Ambiente a;
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
-        Schermata& f = Apri(Schermate::Id(schermo));
+        Schermata& f = apri(Schermate::Id(schermo));
         QTRY_COMPARE(a.lettore.accodati.size(), attesi.size());
         for (int i = 0; i < attesi.size(); ++i)
             QVERIFY2(a.lettore.accodati[i].section('/', -1).startsWith(attesi[i]), qPrintable(a.lettore.accodati[i]));
         // The loudspeaker cuts what is playing and says it all again.
         a.lettore.accodati.clear();
-        Clicca(f.immagine("Altoparlante"));
+        clicca(f.immagine("Altoparlante"));
         QCOMPARE(a.lettore.fermate, 1);
         QCOMPARE(a.lettore.accodati.size(), attesi.size());
         QVERIFY(a.lettore.suonati.isEmpty());
@@ -158,15 +158,15 @@ private slots:
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
         // "A destra di 1" with animal 3, right of the line; then animal 20.
         a.casuale.aggiungi({2.5 / 30, 0.5, 19.5 / 30});
-        Schermata& f = Apri(Schermate::Id::FormDentroFuori1);
-        Clicca(f.pulsante("Command3"));
-        Clicca(f.pulsante("Command1"));
+        Schermata& f = apri(Schermate::Id::FormDentroFuori1);
+        clicca(f.pulsante("Command3"));
+        clicca(f.pulsante("Command1"));
         QCOMPARE(a.lettore.nomi().size(), 2);
         QCOMPARE(a.lettore.accodati.size(), 1);
         QVERIFY(a.lettore.accodati[0].endsWith("/voce/riga_verde_destra.wav"));
         QTest::qWait(400);
         QCOMPARE(a.lettore.accodati.size(), 1);
-        Clicca(f.pulsante("Command2"));
+        clicca(f.pulsante("Command2"));
         QTRY_COMPARE(a.lettore.accodati.size(), 2);
         QVERIFY(a.lettore.accodati[1].endsWith("/voce/riga_verde_domanda.wav"));
     }
@@ -176,16 +176,16 @@ private slots:
     {
         Ambiente a;
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
-        Schermata& menu = Apri(Schermate::Id::FormMenu);
-        Clicca(menu.immagine("Voce"));
+        Schermata& menu = apri(Schermate::Id::FormMenu);
+        clicca(menu.immagine("Voce"));
         QVERIFY(!Voce::attiva());
         QCOMPARE(menu.immagine("Voce")->disegno(), QString("muto"));
         QCOMPARE(a.lettore.fermate, 1);
-        Clicca(menu.pulsante("Command2"));
+        clicca(menu.pulsante("Command2"));
         QTest::qWait(400);
         QVERIFY(a.lettore.accodati.isEmpty());
         Voce::impostaAttiva(true);
-        Clicca(Registro::oggetto(Schermate::Id::Form1).immagine("Altoparlante"));
+        clicca(Registro::oggetto(Schermate::Id::Form1).immagine("Altoparlante"));
         QCOMPARE(a.lettore.accodati.size(), 1);
     }
 };

@@ -5,13 +5,10 @@
 #include "services/Figure.h"
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
-#include "framework/Schermata.h"
 
-#include <QAbstractButton>
 #include <QPushButton>
 #include <QApplication>
 #include <QDir>
-#include <QImage>
 #include <QTimer>
 
 QStringList LettoreRegistratore::nomi() const
@@ -31,7 +28,7 @@ Ambiente::Ambiente(bool conFigure)
     Percorsi::impostaCartellaProgramma(cartella.path());
     Figure::svuotaCache();
     if (conFigure)
-        ScriviFigureDiProva(cartella.path());
+        scriviFigureDiProva(cartella.path());
 }
 
 Ambiente::~Ambiente()
@@ -42,80 +39,125 @@ Ambiente::~Ambiente()
     Figure::svuotaCache();
 }
 
-QColor ColoreDiProva(int numero)
-{
-    return QColor(numero * 4, 255 - numero * 4, 128);
-}
+static QColor colorePosa(int n) { return QColor(n * 4, 255 - n * 4, 128); }
 
-int NumeroDaImmagine(const QImage& immagine)
-{
-    if (immagine.isNull())
-        return 0;
-    const QColor c = immagine.pixelColor(immagine.width() / 2, immagine.height() / 2);
-    for (int n = 1; n <= Modulo1::NumeroPose; ++n)
-        if (ColoreDiProva(n) == c)
-            return n;
-    return 0;
-}
-
-void ScriviFigureDiProva(const QString& cartella)
+void scriviFigureDiProva(const QString& cartella)
 {
     QDir(cartella).mkpath(QStringLiteral("gif"));
     for (int n = 1; n <= Modulo1::NumeroPose; ++n) {
         QImage i(8, 8, QImage::Format_RGB32);
-        i.fill(ColoreDiProva(n));
+        i.fill(colorePosa(n));
         // Qt writes no GIF; the program decides the format from the content, so PNG serves.
         QVERIFY(i.save(cartella + QStringLiteral("/gif/%1.gif").arg(n), "PNG"));
     }
 }
 
-void Clicca(QWidget* w)
+int posaMostrata(const QImage& immagine)
 {
-    Clicca(w, w->rect().center());
+    for (int n = 1; !immagine.isNull() && n <= Modulo1::NumeroPose; ++n)
+        if (immagine.pixelColor(immagine.width() / 2, immagine.height() / 2) == colorePosa(n))
+            return n;
+    return 0;
 }
 
-void Clicca(QWidget* w, QPoint punto)
+void clicca(QWidget* w) { clicca(w, w ? w->rect().center() : QPoint()); }
+
+void clicca(QWidget* w, QPoint punto)
 {
     QVERIFY2(w, "no control to click");
     QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, punto);
 }
 
-std::shared_ptr<Risposta> RispondiAlProssimo(QMessageBox::StandardButton bottone)
+std::shared_ptr<Domanda> rispondiAlProssimo(QMessageBox::StandardButton bottone)
 {
-    auto r = std::make_shared<Risposta>();
+    auto d = std::make_shared<Domanda>();
     auto prova = std::make_shared<std::function<void()>>();
-    *prova = [r, bottone, prova] {
+    *prova = [d, bottone, prova] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(5, *prova);
-            return;
-        }
-        r->vista = true;
-        r->testo = box->text();
-        r->titolo = box->windowTitle();
-        r->icona = box->icon();
+        if (!box)
+            return QTimer::singleShot(5, *prova);
+        *d = {box->text(), box->windowTitle(), {}, {}, box->icon(), true};
         for (QAbstractButton* b : box->buttons())
-            r->bottoni << b->text().remove('&');
+            d->bottoni << b->text().remove('&');
         if (box->defaultButton())
-            r->predefinito = box->defaultButton()->text().remove('&');
-        QAbstractButton* scelto = box->button(bottone);
-        if (scelto)
-            scelto->click();
+            d->predefinito = box->defaultButton()->text().remove('&');
+        if (QAbstractButton* b = box->button(bottone))
+            b->click();
         *prova = nullptr;  // break the self-reference
     };
     QTimer::singleShot(0, *prova);
-    return r;
+    return d;
 }
 
-Schermata& Apri(Schermate::Id id)
+Schermata& apri(Id id)
 {
     Registro::mostra(id);
     return Registro::oggetto(id);
 }
 
-int EseguiTest(int argc, char** argv, QObject* test)
+Schermata& schermo(Id id) { return Registro::oggetto(id); }
+
+QWidget* controllo(Schermata& s, const QString& chiave)
+{
+    const int i = chiave.contains('(') ? chiave.section('(', 1).chopped(1).toInt() : -1;
+    return s.controllo(chiave.section('(', 0, 0), i);
+}
+
+const QList<Id>& esercizi()
+{
+    static const QList<Id> e = [] {
+        QList<Id> l;
+        for (const Schermate::Voce& v : Schermate::tabella())
+            if (Schermate::esercizio(v.id))
+                l << v.id;
+        return l;
+    }();
+    return e;
+}
+
+// The answer controls of an exercise: the ones its layout marks.
+QStringList chiaviRisposta(Id id)
+{
+    QStringList chiavi;
+    for (const Layout::Controllo& c : Schermate::layout(id).controlli)
+        if (c.risposta)
+            chiavi << Layout::chiave(c.nome, c.indice);
+    return chiavi;
+}
+
+QList<QWidget*> risposte(Schermata& s)
+{
+    QList<QWidget*> r;
+    for (const QString& k : chiaviRisposta(s.id()))
+        r << controllo(s, k);
+    return r;
+}
+
+QString quadro(Schermata& s)
+{
+    const bool si = !s.immagine("ComandoIconaSi")->isHidden(), no = !s.immagine("ComandoIconaNo")->isHidden();
+    QString abilitate;
+    for (QWidget* w : risposte(s))
+        abilitate += w->isEnabled() ? '1' : '0';
+    return QStringLiteral("%1 [%2|%3] avanti:%4 risposte:%5")
+        .arg(si && no ? "both" : si ? "si" : no ? "no" : "none", s.etichetta("EtichettaEsatti")->testo(),
+             s.etichetta("EtichettaErrati")->testo())
+        .arg(s.pulsante("Command2")->isEnabled())
+        .arg(abilitate);
+}
+
+int eseguiTest(int argc, char** argv, QObject* test)
 {
     Applicazione::prepara(*qApp);
     return QTest::qExec(test, argc, argv);
+}
+
+QList<int> mostrati(Schermata& s, const QString& nome)
+{
+    QList<int> v;
+    for (int i = 0; QWidget* w = s.controllo(nome, i); ++i)
+        if (!w->isHidden())
+            v << i;
+    return v;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// What the tests share: a scripted random source, a player that records what it is asked
-// to play, a folder of figure pictures made on the spot, real clicks on real widgets, and
-// an answer to the next message box.
+// What the tests share, one meaning per name: a fresh program with a scripted random source and
+// a player that records what it is asked to play, real clicks, answers to message boxes, and
+// what the child sees of an exercise. Tests reach the program's internals only through here.
 #include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -10,63 +10,76 @@
 
 #include "services/Casuale.h"
 #include "services/ModuloColoriSuoni.h"
+#include "framework/Schermata.h"
 #include "framework/Registro.h"
 
-class Schermata;
-class QApplication;
+using Schermate::Id;
 
 class LettoreRegistratore : public ModuloColoriSuoni::Lettore {
 public:
     void suona(const QString& percorso) override { suonati << percorso; }
     void accoda(const QString& percorso) override { accodati << percorso; }
     void ferma() override { ++fermate; }
-    // The file names asked for with `suona`, without their folder.
-    QStringList nomi() const;
+    QStringList nomi() const;  // the files asked for with suona, without their folder
     QStringList suonati;
     QStringList accodati;  // the voice's sentences
     int fermate = 0;
 };
 
-// A fresh program for each test: empty screens, pose table filled, counters at 0, the
-// scripted random source and the recording player installed, pictures in a folder of its own.
+// A fresh program: no screen object, counts at 0, the scripted source and the recording player
+// installed, and 1.gif .. 56.gif in a folder of its own (each a flat colour telling its number).
 class Ambiente {
 public:
     explicit Ambiente(bool conFigure = true);
     ~Ambiente();
+    void copione(std::initializer_list<double> r) { casuale.aggiungi(r); }
     Casuale::Copione casuale;
     LettoreRegistratore lettore;
     QTemporaryDir cartella;
 };
 
-// Writes 1.gif .. 56.gif into `cartella`/gif: each a flat colour that tells its number.
-void ScriviFigureDiProva(const QString& cartella);
-QColor ColoreDiProva(int numero);
-// The pose number a test picture shows, from its colour; 0 when none.
-int NumeroDaImmagine(const QImage& immagine);
+// The r that makes Int(r * k) give i.
+inline double estrai(int i, int k) { return (i + 0.5) / k; }
+
+void scriviFigureDiProva(const QString& cartella);
+// The pose a test picture shows; 0 when none.
+int posaMostrata(const QImage& immagine);
 
 // A left click in the middle of `w` (or at `punto`), as the child's mouse would do it.
-void Clicca(QWidget* w);
-void Clicca(QWidget* w, QPoint punto);
+void clicca(QWidget* w);
+void clicca(QWidget* w, QPoint punto);
 
-// Answers the next modal message box with `bottone`; its text and buttons are kept.
-struct Risposta {
-    QString testo;
-    QString titolo;
+// Answers the next message box with `bottone`, keeping what it showed.
+struct Domanda {
+    QString testo, titolo, predefinito;
     QStringList bottoni;
     QMessageBox::Icon icona = QMessageBox::NoIcon;
-    QString predefinito;
     bool vista = false;
 };
-std::shared_ptr<Risposta> RispondiAlProssimo(QMessageBox::StandardButton bottone);
+std::shared_ptr<Domanda> rispondiAlProssimo(QMessageBox::StandardButton bottone);
 
-Schermata& Apri(Schermate::Id id);
+Schermata& apri(Id id);
+Schermata& schermo(Id id);
+// The control named "Nome" or "Nome(3)".
+QWidget* controllo(Schermata& s, const QString& chiave);
 
-// Runs a test class with a real QApplication prepared as the program prepares it.
-int EseguiTest(int argc, char** argv, QObject* test);
-#define BUSSOLINO_TEST_MAIN(Classe)                      \
-    int main(int argc, char** argv)                      \
-    {                                                    \
-        QApplication app(argc, argv);                    \
-        Classe test;                                     \
-        return EseguiTest(argc, argv, &test);            \
+// The eleven exercises, in the table's order, and the answer controls of each (their layout's marks).
+const QList<Id>& esercizi();
+QStringList chiaviRisposta(Id id);
+QList<QWidget*> risposte(Schermata& s);
+
+// What the child sees of an exercise's frame, in one line:
+// "si|no|both|none <Esatti>/<Errati> avanti:<0|1> risposte:<one digit per answer control>".
+QString quadro(Schermata& s);
+
+int eseguiTest(int argc, char** argv, QObject* test);
+#define BUSSOLINO_TEST_MAIN(Classe)               \
+    int main(int argc, char** argv)               \
+    {                                             \
+        QApplication app(argc, argv);             \
+        Classe test;                              \
+        return eseguiTest(argc, argv, &test);     \
     }
+
+// The indexes of the control array `nome` whose pictures show.
+QList<int> mostrati(Schermata& s, const QString& nome);

@@ -1,0 +1,98 @@
+// The shared services: the pose table, the counters, the random source, and the draws of the
+// background colour and of the right-answer sound.
+#include "support/Aiuto.h"
+
+#include "services/Modulo1.h"
+
+#include <QSet>
+
+using namespace Modulo1;
+
+class TestServizi : public QObject {
+    Q_OBJECT
+private slots:
+    void tabellaDellePose()
+    {
+        for (int r = 1; r <= 28; ++r) {
+            // Rows 29 to 56 are the same figures from behind: the arms swap sides.
+            QCOMPARE(BraccioDestro(r + 28), BraccioSinistro(r));
+            QCOMPARE(BraccioSinistro(r + 28), BraccioDestro(r));
+            QCOMPARE(GambeUnite(r + 28), GambeUnite(r));
+            // Only rows 1 to 5 hold both arms alike.
+            QCOMPARE(BraccioDestro(r) == BraccioSinistro(r), r <= 5);
+        }
+        QSet<int> pose;
+        for (int r = 1; r <= 28; ++r) {
+            QVERIFY(BraccioDestro(r) >= 1 && BraccioDestro(r) <= 4 && BraccioSinistro(r) >= 1 && BraccioSinistro(r) <= 4);
+            pose << GambeUnite(r) * 100 + BraccioDestro(r) * 10 + BraccioSinistro(r);
+        }
+        QCOMPARE(pose.size(), 27);  // 4 and 5 are the one twin pose
+        QCOMPARE(BraccioDestro(56) * 10 + BraccioSinistro(56), 34);
+        for (int r : {0, 57, 60})
+            QCOMPARE(GambeUnite(r) + BraccioDestro(r) + BraccioSinistro(r), 0);
+    }
+
+    void conteggioFermoAlMassimo()
+    {
+        int16_t n = 32766;
+        incrementa(n);
+        incrementa(n);
+        QCOMPARE(n, int16_t(32767));
+        ContaEsatti = 7, ContaErrati = 3;
+        AzzeraConteggio();
+        QCOMPARE(ContaEsatti + ContaErrati, 0);
+    }
+
+    void sorgenteCasuale()
+    {
+        Casuale::Copione c({0.15, 0.999999, 0.0});
+        Casuale::impostaSorgente(&c);
+        QCOMPARE(Casuale::Int(28) + 1, 5);
+        QCOMPARE(Casuale::Int(28) + 1, 28);
+        QCOMPARE(Casuale::Int(2), 0);
+        QCOMPARE(c.consumati(), 3);
+        Casuale::impostaSorgente(nullptr);
+        Casuale::Generatore g(42);
+        for (int i = 0; i < 100000; ++i) {
+            const double r = g.r();
+            QVERIFY(r >= 0.0 && r < 1.0);
+        }
+    }
+
+    // Every colour of the list comes, near uniformly (light violet stands there twice); the
+    // ends of the draw land on the first and last colour.
+    void coloriESuoni()
+    {
+        Ambiente a;
+        Casuale::impostaSorgente(nullptr);
+        const QList<uint32_t> lista = {0xC0C0FF, 0x8080FF, 0x0000FF, 0x80C0FF, 0x0080FF, 0xC0FFFF, 0x00FFFF, 0x0040C0, 0x80FF80,
+                                       0x00C000, 0xFFFFC0, 0xFFFF00, 0xFFC0C0, 0xFFC0FF, 0xE0E0E0, 0xFF0000, 0xFF00FF};
+        QHash<uint32_t, int> colori;
+        QHash<QString, int> suoni;
+        const int n = 18000;
+        for (int i = 0; i < n; ++i) {
+            ++colori[ModuloColoriSuoni::ColoreCasuale()];
+            ModuloColoriSuoni::SuonoGiusto();
+        }
+        ModuloColoriSuoni::SuonoSbagliato();
+        QCOMPARE(colori.size(), lista.size());
+        for (uint32_t c : lista) {
+            const double atteso = n / 18.0 * (c == 0xFFC0FF ? 2 : 1);
+            QVERIFY2(qAbs(colori.value(c) - atteso) < atteso * 0.15, qPrintable(QString::number(c, 16)));
+        }
+        for (const QString& s : a.lettore.suonati) {
+            QVERIFY(s.startsWith(a.cartella.path() + "/suoni/"));
+            ++suoni[s.section('/', -1)];
+        }
+        QCOMPARE(suoni.value("no.wav"), 1);
+        for (const char* s : {"si1.wav", "si2.wav", "si3.wav", "si4.wav"})
+            QVERIFY2(qAbs(suoni.value(s) - n / 4) < n / 40, s);
+        a.copione({0.0, 0.9999999});
+        Casuale::impostaSorgente(&a.casuale);
+        QCOMPARE(ModuloColoriSuoni::ColoreCasuale(), lista.first());
+        QCOMPARE(ModuloColoriSuoni::ColoreCasuale(), lista.last());
+    }
+};
+
+BUSSOLINO_TEST_MAIN(TestServizi)
+#include "test_servizi.moc"
