@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(no->testo, QString::fromUtf8("Vuoi tornare al menù?"));
         QCOMPARE(no->bottoni.size(), 2);
         QVERIFY(no->bottoni.contains(QString::fromUtf8("Sì")));
-        QCOMPARE(no->predefinito, QString::fromUtf8("Sì"));
+        QCOMPARE(no->predefinito, QString("No"));
         QVERIFY(es.caricata());
         Modulo1::ContaErrati = 9;
         auto si = RispondiAlProssimo(QMessageBox::Yes);
