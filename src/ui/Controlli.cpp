@@ -314,13 +314,13 @@ void Evidenza::paintEvent(QPaintEvent*)
     const auto* t = qobject_cast<const Tela*>(tela);
     const qreal u = t ? t->scala() : 1.0;
     const QRectF r = QRectF(QRect(seguito->mapTo(tela, QPoint()), seguito->size())).adjusted(-3 * u, -3 * u, 3 * u, 3 * u);
-    const qreal raggio = 9 * u;
+    const qreal raggio = 10 * u;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x12, 0x12, 0x2E), 8 * u));
+    p.setPen(QPen(QColor(0x12, 0x12, 0x2E), 10 * u));
     p.drawRoundedRect(r, raggio, raggio);
-    p.setPen(QPen(QColor(0xFF, 0xF0, 0x6A), 4.5 * u));
+    p.setPen(QPen(QColor(0xFF, 0xF0, 0x6A), 6 * u));
     p.drawRoundedRect(r, raggio, raggio);
 }
 
