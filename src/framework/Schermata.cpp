@@ -5,8 +5,6 @@
 #include "ui/Controlli.h"
 #include "ui/Tela.h"
 
-using Controlli::Evidenza;
-
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,6 +16,8 @@ using Controlli::Evidenza;
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+
+using Controlli::Evidenza;
 
 namespace {
 // Whether the child is using the keyboard: from a key until the next mouse press, across
