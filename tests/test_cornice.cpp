@@ -112,7 +112,7 @@ private slots:
         voceDiMenu(s, 2)->trigger();
         QCOMPARE(no->testo, QString::fromUtf8("Vuoi tornare al menù?"));
         QCOMPARE(no->bottoni, (QStringList{QString::fromUtf8("Sì"), "No"}));
-        QCOMPARE(no->predefinito, QString::fromUtf8("Sì"));
+        QCOMPARE(no->predefinito, QString("No"));
         QCOMPARE(no->icona, QMessageBox::Question);
         QCOMPARE(quadro(s), "no [0| 1] avanti:0 risposte:" + tutte);
         auto si = rispondiAlProssimo(QMessageBox::Yes);
@@ -147,7 +147,7 @@ private slots:
         clicca(menu.pulsante("Command1"));
         QCOMPARE(no->testo, QString("Vuoi uscire dal programma?"));
         QCOMPARE(no->titolo, QString("Bussolino"));
-        QCOMPARE(no->predefinito, QString::fromUtf8("Sì"));
+        QCOMPARE(no->predefinito, QString("No"));
         QVERIFY(menu.caricata() && !Registro::terminato());
         QCOMPARE(menu.sfondo(), 0x0000FFu);
         rispondiAlProssimo(QMessageBox::Yes);

@@ -6,10 +6,66 @@
 #include "ui/Tela.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
+
+using Controlli::Evidenza;
+
+namespace {
+// Whether the child is using the keyboard: from a key until the next mouse press, across
+// screens, so that a menu opened by Enter shows its cursor at once.
+bool tastiera = false;
+// The window manager's frame as last seen around one of our windows.
+QMargins corniceVista;
+
+// Before any window has been framed: a usual title bar and border, where there is a window manager.
+QMargins corniceAttesa()
+{
+    if (!corniceVista.isNull())
+        return corniceVista;
+    const QString p = QGuiApplication::platformName();
+    return p == QLatin1String("offscreen") || p == QLatin1String("minimal") ? QMargins() : QMargins(4, 32, 4, 4);
+}
+
+// Enabled and not hidden, as a click needs; the window itself may not be shown yet.
+bool premibile(const QWidget* w)
+{
+    return w && w->isEnabled() && w->isVisibleTo(w->window());
+}
+
+// A key press is the matching click: the same signal, so the same handler.
+void premi(QWidget* w)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->click();
+    else if (auto* e = qobject_cast<Controlli::Etichetta*>(w))
+        emit e->click();
+    else if (auto* i = qobject_cast<Controlli::Immagine*>(w))
+        emit i->click();
+}
+
+bool invio(int k)
+{
+    return k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space || k == Qt::Key_Select;
+}
+}  // namespace
+
+QSize misuraNelloSchermo(QSize client, int barra, const QRect& libero, const QMargins& cornice)
+{
+    const qreal k = std::min({1.0, qreal(libero.width() - cornice.left() - cornice.right()) / client.width(),
+                              qreal(libero.height() - cornice.top() - cornice.bottom() - barra) / client.height()});
+    if (k >= 1.0 || k <= 0)
+        return {client.width(), client.height() + barra};
+    return {int(std::floor(client.width() * k)), int(std::floor(client.height() * k)) + barra};
+}
 
 Finestra::Finestra(QWidget* padre) : QMainWindow(padre)
 {
@@ -28,6 +84,14 @@ void Finestra::closeEvent(QCloseEvent* e)
 {
     e->accept();
     emit chiusa();
+}
+
+void Finestra::moveEvent(QMoveEvent* e)
+{
+    // The frame is known once the window manager has placed the window.
+    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+        corniceVista = windowHandle()->frameMargins();
+    QMainWindow::moveEvent(e);
 }
 
 Schermata::Schermata(Schermate::Id id) : progetto(Schermate::layout(id)), identita(id) {}
@@ -58,6 +122,8 @@ void Schermata::Unload()
     controlli.clear();
     voci.clear();
     f->disconnect(this);
+    f->removeEventFilter(this);
+    evidenza = nullptr;
     f->hide();
     // Unloading often happens inside a click on one of the window's own controls:
     // the window goes away at once, its memory when that click has returned.
@@ -169,15 +235,143 @@ void Schermata::costruisci()
             w->setCursor(puntatore());
         w->setEnabled(c.abilitato);
         w->setVisible(c.visibile);
+        w->installEventFilter(this);
         canvas->aggiungi(w, c);
         controlli.insert(chiave, w);
     }
+    canvas->installEventFilter(this);
+    finestra->installEventFilter(this);
+    evidenza = new Evidenza(canvas);
 
     // The client area opens at its designed size, below the menu bar when there is one.
     const QSize client = canvas->dimensioneProgettata();
     const int barra = progetto.menu.isEmpty() ? 0 : finestra->menuBar()->sizeHint().height();
-    finestra->resize(client.width(), client.height() + barra);
+    finestra->resize(misuraNelloSchermo(client, barra, finestra->screen()->availableGeometry(), corniceAttesa()));
     collega();
+    const QList<QWidget*> t = tappe();
+    const auto primo = std::find_if(t.begin(), t.end(), premibile);
+    cursore = primo == t.end() ? nullptr : *primo;
+    mostraCursore();
+}
+
+bool Schermata::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::MouseButtonPress && tastiera) {
+        tastiera = false;
+        mostraCursore();
+    } else if (e->type() == QEvent::KeyPress && o == finestra) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        // A held key counts once: a child leaning on it gives one answer.
+        return k->isAutoRepeat() || tasto(k->key(), k->modifiers());
+    }
+    return false;
+}
+
+bool Schermata::tasto(int k, Qt::KeyboardModifiers mod)
+{
+    if (k == Qt::Key_Tab && (mod & Qt::ShiftModifier))
+        k = Qt::Key_Backtab;
+    tastiera = true;
+    const bool preso = usaTasto(k);
+    // The key may have closed this screen.
+    if (caricata())
+        mostraCursore();
+    return preso;
+}
+
+bool Schermata::usaTasto(int k)
+{
+    for (const Layout::VoceMenu& v : progetto.menu)
+        if (v.tasto == k) {
+            voceMenu(v.nome)->trigger();
+            return true;
+        }
+    // The controls the key presses; one that is disabled or hidden ignores it, as it ignores a click.
+    bool nota = false;
+    for (const Layout::Controllo& c : progetto.controlli)
+        if (c.tasti.contains(k)) {
+            nota = true;
+            QWidget* w = controllo(c.nome, c.indice);
+            if (premibile(w)) {
+                premi(w);
+                return true;
+            }
+        }
+    if (!cursore)
+        return nota;
+    const bool freccia = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
+    const bool giro = k == Qt::Key_Tab || k == Qt::Key_Backtab;
+    if (invio(k)) {
+        if (premibile(cursore))
+            premi(cursore);
+        return true;
+    }
+    if ((freccia && progetto.cursore == Layout::Cursore::Frecce) || (giro && progetto.cursore == Layout::Cursore::Tab)) {
+        spostaCursore(k);
+        return true;
+    }
+    return nota;
+}
+
+QList<QWidget*> Schermata::tappe() const
+{
+    QList<const Layout::Controllo*> c;
+    for (const Layout::Controllo& k : progetto.controlli)
+        if (k.tappa)
+            c << &k;
+    std::stable_sort(c.begin(), c.end(), [](const Layout::Controllo* a, const Layout::Controllo* b) {
+        return std::pair(a->posto.alto, a->posto.sinistra) < std::pair(b->posto.alto, b->posto.sinistra);
+    });
+    QList<QWidget*> w;
+    for (const Layout::Controllo* k : c)
+        w << controllo(k->nome, k->indice);
+    return w;
+}
+
+void Schermata::spostaCursore(int k)
+{
+    const QList<QWidget*> t = tappe();
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab) {
+        // Round the stops that can be pressed, in reading order.
+        const int passo = k == Qt::Key_Tab ? 1 : -1;
+        const int da = int(t.indexOf(cursore));
+        for (int i = 1; i <= t.size(); ++i) {
+            QWidget* w = t[((da + passo * i) % t.size() + t.size()) % t.size()];
+            if (premibile(w)) {
+                cursore = w;
+                return;
+            }
+        }
+        return;
+    }
+    // The nearest stop that way, as they stand on screen: one whose middle lies beyond this
+    // one's edge (so "Esci", a little taller, is not below its neighbour); none at the edge.
+    const QRect da = cursore->geometry();
+    const QPoint verso = k == Qt::Key_Left ? QPoint(-1, 0) : k == Qt::Key_Right ? QPoint(1, 0)
+                       : k == Qt::Key_Up   ? QPoint(0, -1) : QPoint(0, 1);
+    const auto oltre = [&](QPoint c) {
+        return verso.x() < 0 ? c.x() < da.left() : verso.x() > 0 ? c.x() > da.right()
+             : verso.y() < 0 ? c.y() < da.top() : c.y() > da.bottom();
+    };
+    QWidget* scelto = nullptr;
+    int migliore = 0;
+    for (QWidget* w : t) {
+        const QPoint c = w->geometry().center();
+        if (!premibile(w) || !oltre(c))
+            continue;
+        const QPoint d = c - da.center();
+        const int costo = std::abs(d.x() * verso.x() + d.y() * verso.y()) + 2 * std::abs(d.x() * verso.y() + d.y() * verso.x());
+        if (!scelto || costo < migliore)
+            scelto = w, migliore = costo;
+    }
+    if (scelto)
+        cursore = scelto;
+}
+
+void Schermata::mostraCursore()
+{
+    if (evidenza)
+        evidenza->segui(tastiera ? cursore.data() : nullptr);
 }
 
 QWidget* Schermata::controllo(const QString& nome, int indice) const

@@ -23,7 +23,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
 };
+
+// The size a window opens at: its designed client area and menu bar, or, on a screen whose
+// free area (less the window manager's frame) is smaller, the client area scaled down to fit,
+// proportions kept; the canvas scales the controls with it.
+QSize misuraNelloSchermo(QSize client, int barra, const QRect& libero, const QMargins& cornice);
 
 class Schermata : public QObject {
     Q_OBJECT
@@ -53,6 +59,9 @@ public:
 
 protected:
     virtual void Form_Load() {}
+    // Keys reach the window (no control takes the focus) and go through the layout's keys;
+    // a mouse press hides the keyboard cursor.
+    bool eventFilter(QObject* o, QEvent* e) override;
     // Connects the freshly built controls to the screen's handlers.
     virtual void collega() {}
 
@@ -63,10 +72,17 @@ protected:
 
 private:
     void costruisci();
+    bool tasto(int k, Qt::KeyboardModifiers mod);
+    bool usaTasto(int k);
+    QList<QWidget*> tappe() const;  // in reading order
+    void spostaCursore(int k);
+    void mostraCursore();
 
     Schermate::Id identita;
     QPointer<Finestra> finestra;
     Tela* canvas = nullptr;
     QHash<QString, QWidget*> controlli;
     QHash<QString, QAction*> voci;
+    QPointer<QWidget> cursore;  // the stop the keyboard cursor is on
+    Controlli::Evidenza* evidenza = nullptr;
 };

@@ -7,7 +7,9 @@ namespace Messaggi {
 bool chiedi(QWidget* padre, const QString& testo)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Bussolino"), testo, QMessageBox::Yes | QMessageBox::No, padre);
-    box.setDefaultButton(QMessageBox::Yes);
+    // Every question ends something: a key pressed by chance (Enter, Space, Esc) answers "No".
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

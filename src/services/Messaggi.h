@@ -5,7 +5,7 @@ class QWidget;
 
 namespace Messaggi {
 
-// A question with "Sì" (the default) and "No"; true on "Sì".
+// A question with "Sì" and "No"; "No" is the default and the answer to Esc; true on "Sì".
 bool chiedi(QWidget* padre, const QString& testo);
 // Information with OK.
 void informa(QWidget* padre, const QString& testo);

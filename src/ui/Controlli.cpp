@@ -2,10 +2,10 @@
 
 #include "ui/Layout.h"
 #include "ui/Risorse.h"
+#include "ui/Tela.h"
 
 #include <QCache>
 #include <QFile>
-#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -156,7 +156,7 @@ void Immagine::mouseReleaseEvent(QMouseEvent* e)
 
 Pulsante::Pulsante(QWidget* padre) : QAbstractButton(padre), sfondo(0xEC, 0xEC, 0xEC)
 {
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void Pulsante::impostaSfondo(uint32_t bbggrr)
@@ -231,18 +231,6 @@ void Pulsante::paintEvent(QPaintEvent*)
         p.setPen(inchiostro);
         p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
     }
-    if (hasFocus() && focusDaTastiera) {
-        QPen tratto(inchiostro, u, Qt::DotLine);
-        p.setPen(tratto);
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(rc.adjusted(3 * u, 3 * u, -3 * u, -3 * u), raggio * 0.6, raggio * 0.6);
-    }
-}
-
-void Pulsante::focusInEvent(QFocusEvent* e)
-{
-    focusDaTastiera = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
-    QAbstractButton::focusInEvent(e);
 }
 
 QColor inchiostroSu(const QColor& sfondo)
@@ -288,6 +276,52 @@ void Linea::impostaColore(uint32_t bbggrr)
 void Linea::paintEvent(QPaintEvent*)
 {
     QPainter(this).fillRect(rect(), tinta);
+}
+
+// --- Evidenza
+
+Evidenza::Evidenza(QWidget* tela) : QWidget(tela->parentWidget()), tela(tela)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(tela->geometry());
+    tela->installEventFilter(this);
+    hide();
+}
+
+void Evidenza::segui(QWidget* b)
+{
+    seguito = b;
+    setVisible(b != nullptr);
+    if (b) {
+        raise();
+        update();
+    }
+}
+
+bool Evidenza::eventFilter(QObject* o, QEvent* e)
+{
+    // The canvas places its controls anew when it is resized: follow it.
+    if (o == tela && (e->type() == QEvent::Resize || e->type() == QEvent::Move))
+        setGeometry(tela->geometry());
+    return false;
+}
+
+void Evidenza::paintEvent(QPaintEvent*)
+{
+    if (!seguito || !seguito->isVisible())
+        return;
+    // Sizes in designed pixels times the canvas's scale: the ring grows with the window.
+    const auto* t = qobject_cast<const Tela*>(tela);
+    const qreal u = t ? t->scala() : 1.0;
+    const QRectF r = QRectF(QRect(seguito->mapTo(tela, QPoint()), seguito->size())).adjusted(-3 * u, -3 * u, 3 * u, 3 * u);
+    const qreal raggio = 10 * u;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x12, 0x12, 0x2E), 10 * u));
+    p.drawRoundedRect(r, raggio, raggio);
+    p.setPen(QPen(QColor(0xFF, 0xF0, 0x6A), 6 * u));
+    p.drawRoundedRect(r, raggio, raggio);
 }
 
 QCursor puntatore()

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 
@@ -60,6 +61,7 @@ private:
 };
 
 // A button that paints its own background colour, with an optional picture above its caption.
+// It takes no keyboard focus: the screen's own cursor (Evidenza) stands for it.
 class Pulsante : public QAbstractButton {
     Q_OBJECT
 public:
@@ -71,12 +73,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void focusInEvent(QFocusEvent* e) override;
 
 private:
     QColor sfondo;
     QString nomeDisegno;
-    bool focusDaTastiera = false;  // the focus frame shows only for keyboard users
 };
 
 // Black or white, whichever reads better on `sfondo`.
@@ -111,6 +111,25 @@ protected:
 
 private:
     QColor tinta;
+};
+
+// The keyboard cursor: a thick ring around the control it is on, drawn over the whole canvas
+// (it lies on top of it, in the same window) so that it can stand outside the control. Dark
+// edges and a pale yellow middle keep it readable on every background colour and every button.
+class Evidenza : public QWidget {
+    Q_OBJECT
+public:
+    explicit Evidenza(QWidget* tela);
+    void segui(QWidget* bersaglio);  // nullptr: no ring
+    QWidget* bersaglio() const { return seguito; }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QWidget* tela;
+    QPointer<QWidget> seguito;
 };
 
 // The custom arrow pointer of "avanti" and "Avvio".

@@ -60,6 +60,8 @@ struct Controllo {
     bool puntatore = false;        // the custom arrow pointer
     int spessore = 0;              // lines: width in pixels
     bool risposta = false;         // an answer: the exercise frame connects, enables and disables it
+    QVector<int> tasti;            // keys (Qt::Key) that press it as a click would
+    bool tappa = false;            // the keyboard cursor stops on it
 };
 
 enum class Ruolo { Azzera, Informazioni, Esci };
@@ -68,7 +70,12 @@ struct VoceMenu {
     QString nome;
     QString testo;
     Ruolo ruolo;
+    int tasto = 0;  // a key (Qt::Key) that chooses it; 0: none
 };
+
+// How the keyboard cursor moves between a screen's stops: the arrow keys as the stops stand
+// on screen, or Tab and Shift+Tab in reading order. Enter and Space press the stop it is on.
+enum class Cursore { Frecce, Tab };
 
 // The frame an exercise screen stands in. A: counts in the shared pair, "avanti" disabled as
 // designed; B: counts in the screen's own pair, "avanti" enabled as designed, a smiley window
@@ -83,6 +90,7 @@ struct Schermo {
     QString icona;                   // carried drawing for the window icon; empty: none
     Cornice cornice = Cornice::Nessuna;
     Rettangolo avanti;               // where an exercise puts its "avanti"
+    Cursore cursore = Cursore::Frecce;
     QVector<VoceMenu> menu;
     QVector<Controllo> controlli;    // creation order: later ones stand in front
 };

@@ -81,6 +81,20 @@ Controllo risposta(Controllo k)
     return k;
 }
 
+// An answer pressed straight by its keys.
+Controllo risposta(Controllo k, QVector<int> tasti)
+{
+    k.tasti = std::move(tasti);
+    return risposta(k);
+}
+
+// A control the keyboard cursor stops on.
+Controllo tappa(Controllo k)
+{
+    k.tappa = true;
+    return k;
+}
+
 // The white field of the line exercises and its animals, hidden until one is drawn.
 struct Animale {
     int sinistra;
@@ -120,7 +134,7 @@ Schermo avvio()
     Controllo bottone = pulsante("BottoneAvvio", {.sinistra = 3120, .alto = 4920, .larghezza = 3255, .altezza = 1215},
                                  "Avvio", {Famiglia::Comic, 20.25, true}, Grigio, "avvio");
     bottone.puntatore = true;
-    s.controlli << bottone;
+    s.controlli << tappa(bottone);
     return s;
 }
 
@@ -130,13 +144,14 @@ Schermo menu(const QVector<PulsanteMenu>& esercizi)
     s.larghezza = 9030, s.altezza = 7770;
     s.sfondo = 0xC000C0;
     // Created in tab order: "Esci" (Command1) first, then the exercises as given.
-    s.controlli << pulsante("Command1", {.sinistra = 4800, .alto = 5640, .larghezza = 3015, .altezza = 975}, "Esci",
-                            {Famiglia::Sans, 18, true}, Nessuno, "ciao");
+    // The arrow keys move between all twelve as they stand; the cursor starts top left.
+    s.controlli << tappa(pulsante("Command1", {.sinistra = 4800, .alto = 5640, .larghezza = 3015, .altezza = 975},
+                                  "Esci", {Famiglia::Sans, 18, true}, Nessuno, "ciao"));
     for (const PulsanteMenu& p : esercizi)
-        s.controlli << pulsante(p.nome,
-                                {.sinistra = p.colonna == 0 ? 720 : 4800, .alto = 240 + 1080 * p.riga,
-                                 .larghezza = 3015, .altezza = 915},
-                                p.didascalia, SansSerif135B);
+        s.controlli << tappa(pulsante(p.nome,
+                                      {.sinistra = p.colonna == 0 ? 720 : 4800, .alto = 240 + 1080 * p.riga,
+                                       .larghezza = 3015, .altezza = 915},
+                                      p.didascalia, SansSerif135B));
     // The voice on and off, in the free corner right of the buttons.
     Controllo voce = immagine("Voce", -1, {.sinistra = 8040, .alto = 240, .larghezza = 840, .altezza = 840}, "altoparlante");
     voce.puntatore = true;
@@ -153,8 +168,11 @@ Schermo form1()
     mezzo.sfondo = Rosso;
     mezzo.spessore = 9;
     s.controlli << mezzo
-                << risposta(etichetta("Label3", 0, {.sinistra = 1200, .alto = 120, .larghezza = 2175, .altezza = 4455}))
-                << risposta(etichetta("Label3", 1, {.sinistra = 3360, .alto = 120, .larghezza = 2175, .altezza = 4455}))
+                // The arrow is the side of the screen, never the figure's own: that is the child's to work out.
+                << risposta(etichetta("Label3", 0, {.sinistra = 1200, .alto = 120, .larghezza = 2175, .altezza = 4455}),
+                            {Qt::Key_Left})
+                << risposta(etichetta("Label3", 1, {.sinistra = 3360, .alto = 120, .larghezza = 2175, .altezza = 4455}),
+                            {Qt::Key_Right})
                 << etichetta("Label5", -1, {.sinistra = 240, .alto = 4800, .larghezza = 6015, .altezza = 735}, "Label5",
                              SansSerif135, Bianco);
     return s;
@@ -166,8 +184,10 @@ Schermo form2()
     s.avanti = {.sinistra = 7080, .alto = 4560, .larghezza = 1695};
     s.controlli
         << immagine("Image1", -1, {.sinistra = 1560, .alto = 240, .larghezza = 3615, .altezza = 3975})
-        << risposta(etichetta("Label3", 0, {.sinistra = 720, .alto = 3480, .larghezza = 735, .altezza = 735}, {}, {}, Bianco))
-        << risposta(etichetta("Label3", 1, {.sinistra = 5280, .alto = 3480, .larghezza = 735, .altezza = 735}, {}, {}, Bianco))
+        << risposta(etichetta("Label3", 0, {.sinistra = 720, .alto = 3480, .larghezza = 735, .altezza = 735}, {}, {}, Bianco),
+                    {Qt::Key_Left})
+        << risposta(etichetta("Label3", 1, {.sinistra = 5280, .alto = 3480, .larghezza = 735, .altezza = 735}, {}, {}, Bianco),
+                    {Qt::Key_Right})
         << riquadro("PictureGatto", 0, {.sinistra = 840, .alto = 3600, .larghezza = 495, .altezza = 495}, "gatto")
         << riquadro("PictureGatto", 1, {.sinistra = 5400, .alto = 3600, .larghezza = 495, .altezza = 495}, "gatto")
         << etichetta("Label5", -1, {.sinistra = 240, .alto = 4800, .larghezza = 6015, .altezza = 735}, "Label5",
@@ -191,9 +211,11 @@ Schermo form3()
         s.controlli << k;
     }
     s.controlli << risposta(pulsante("Command1", {.sinistra = 3960, .alto = 4320, .larghezza = 2775, .altezza = 615},
-                                     "DESTRA", SansSerif135B, Rosso))
+                                     "DESTRA", SansSerif135B, Rosso),
+                                     {Qt::Key_Right})
                 << risposta(pulsante("Command3", {.sinistra = 3960, .alto = 5040, .larghezza = 2775, .altezza = 615},
-                                     "SINISTRA", SansSerif135B, Blu))
+                                     "SINISTRA", SansSerif135B, Blu),
+                                     {Qt::Key_Left})
                 << etichetta("Label5", -1, {.sinistra = 360, .alto = 4680, .larghezza = 3135, .altezza = 495},
                              "E' ALLA MIA", SansSerif135, Bianco, Allinea::Centro);
     return s;
@@ -207,9 +229,11 @@ Schermo veroFalso()
                 << etichetta("Label5", -1, {.sinistra = 0, .alto = 3600, .larghezza = 8535, .altezza = 495},
                              "E' ALLA MIA", SansSerif135, Bianco, Allinea::Centro)
                 << risposta(pulsante("Command1", {.sinistra = 720, .alto = 4440, .larghezza = 2055, .altezza = 855},
-                                     "VERO", SansSerif135B, VerdeChiaro))
+                                     "VERO", SansSerif135B, VerdeChiaro),
+                                     {Qt::Key_V, Qt::Key_Left})
                 << risposta(pulsante("Command3", {.sinistra = 3120, .alto = 4440, .larghezza = 2055, .altezza = 855},
-                                     "FALSO", SansSerif135B, Rosso));
+                                     "FALSO", SansSerif135B, Rosso),
+                                     {Qt::Key_F, Qt::Key_Right});
     return s;
 }
 
@@ -220,8 +244,8 @@ Schermo detective()
     // Two columns of three; the indexes are not in reading order.
     const int posto[6][2] = {{240, 240}, {2040, 240}, {240, 3840}, {240, 2040}, {2040, 2040}, {2040, 3840}};
     for (int i = 0; i < 6; ++i)
-        s.controlli << risposta(immagine(
-            "Image1", i, {.sinistra = posto[i][0], .alto = posto[i][1], .larghezza = 1695, .altezza = 1695}));
+        s.controlli << tappa(risposta(immagine(
+            "Image1", i, {.sinistra = posto[i][0], .alto = posto[i][1], .larghezza = 1695, .altezza = 1695})));
     s.controlli << etichetta("Label5", -1, {.sinistra = 3960, .alto = 240, .larghezza = 3015, .altezza = 5175},
                              "E' ALLA MIA", SansSerif135, Bianco);
     return s;
@@ -269,9 +293,11 @@ Schermo dentroFuori1()
         {.sinistra = 120, .alto = 600, .disegno = "uccellino"},
     });
     s.controlli << risposta(pulsante("Command1", {.sinistra = 720, .alto = 4680, .larghezza = 2775, .altezza = 615},
-                                     "DESTRA", SansSerif135B, Rosso))
+                                     "DESTRA", SansSerif135B, Rosso),
+                                     {Qt::Key_Right})
                 << risposta(pulsante("Command3", {.sinistra = 720, .alto = 5400, .larghezza = 2775, .altezza = 615},
-                                     "SINISTRA", SansSerif135B, Blu))
+                                     "SINISTRA", SansSerif135B, Blu),
+                                     {Qt::Key_Left})
                 << etichetta("Label3", -1, {.sinistra = 3960, .alto = 4920, .larghezza = 2775, .altezza = 735}, {},
                              SansSerif135B, Bianco, Allinea::Centro);
     return s;
@@ -334,15 +360,17 @@ Schermo form10()
         {.sinistra = 120, .alto = 480, .disegno = "uccellino"},
     });
     const Carattere c{Famiglia::Sans, 9.75, true};
+    // Four answers in two pairs: Tab goes round them in reading order, Enter presses one.
+    s.cursore = Cursore::Tab;
     s.controlli
-        << risposta(pulsante("Command1", {.sinistra = 120, .alto = 4800, .larghezza = 1815, .altezza = 495},
-                             "A DESTRA DEL GIALLO", c, Rosso))
-        << risposta(pulsante("Command3", {.sinistra = 120, .alto = 5520, .larghezza = 1815, .altezza = 495},
-                             "A SINISTRA DEL GIALLO", c, Ciano))
-        << risposta(pulsante("Command4", {.sinistra = 6120, .alto = 4800, .larghezza = 1815, .altezza = 495},
-                             "A DESTRA DEL VERDE", c, Rosso))
-        << risposta(pulsante("Command5", {.sinistra = 6120, .alto = 5520, .larghezza = 1815, .altezza = 495},
-                             "A SINISTRA DEL VERDE", c, Ciano))
+        << tappa(risposta(pulsante("Command1", {.sinistra = 120, .alto = 4800, .larghezza = 1815, .altezza = 495},
+                                   "A DESTRA DEL GIALLO", c, Rosso)))
+        << tappa(risposta(pulsante("Command3", {.sinistra = 120, .alto = 5520, .larghezza = 1815, .altezza = 495},
+                                   "A SINISTRA DEL GIALLO", c, Ciano)))
+        << tappa(risposta(pulsante("Command4", {.sinistra = 6120, .alto = 4800, .larghezza = 1815, .altezza = 495},
+                                   "A DESTRA DEL VERDE", c, Rosso)))
+        << tappa(risposta(pulsante("Command5", {.sinistra = 6120, .alto = 5520, .larghezza = 1815, .altezza = 495},
+                                   "A SINISTRA DEL VERDE", c, Ciano)))
         << etichetta("Label3", -1, {.sinistra = 2040, .alto = 4800, .larghezza = 3975, .altezza = 1335}, {},
                      {Famiglia::Sans, 12, true}, Bianco);
     return s;
@@ -375,6 +403,8 @@ Schermo conCornice(Schermo s, Cornice cornice)
     avanti.puntatore = true;
     // The line exercises disable it themselves at every new exercise.
     avanti.abilitato = !a;
+    // Enter and Space: a switch's two keys; "avanti" takes them whenever it is enabled.
+    avanti.tasti = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
     s.controlli << avanti;
     // The loudspeaker that says the exercise's sentence again: in free space under the counts.
     Controllo altoparlante = immagine("Altoparlante", -1,
@@ -388,13 +418,13 @@ Schermo conCornice(Schermo s, Cornice cornice)
         s.larghezza = 9600, s.altezza = 7395;
         s.menu = {{"mnuAzzera", "Azzera  conteggio        ", Ruolo::Azzera},
                   {"mnuInformazioni", "Informazioni          ", Ruolo::Informazioni},
-                  {"mnuEsci", "Esci", Ruolo::Esci}};
+                  {"mnuEsci", "Esci", Ruolo::Esci, Qt::Key_Escape}};
     } else {
         s.larghezza = 9615, s.altezza = 7125;
         s.icona = "icona_faccina";
         s.menu = {{"MenuAzzera", "Azzera conteggio         ", Ruolo::Azzera},
                   {"MenuInformazioni", "Informazioni         ", Ruolo::Informazioni},
-                  {"mnuEsci", "Esci", Ruolo::Esci}};
+                  {"mnuEsci", "Esci", Ruolo::Esci, Qt::Key_Escape}};
     }
     return s;
 }
