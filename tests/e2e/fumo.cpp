@@ -202,11 +202,61 @@ public:
         schermo(Schermate::layout(Id::FormMenu));
     }
 
+    // The first exercise by keyboard alone: Enter starts, Enter opens the exercise the menu's
+    // cursor starts on, the arrows answer until the face laughs, Enter brings the next one.
+    void tastiera()
+    {
+        const auto tasto = [](const char* t) { xdotool({"key", "--clearmodifiers", t}); };
+        tasto("Return");
+        schermo(Schermate::layout(Id::FormMenu));
+        tasto("Return");
+        const Id primo = Id::FormDentroFuori1;  // the button top left, where the menu's cursor starts
+        schermo(Schermate::layout(primo));
+        for (const char* t : {"Left", "Right"}) {
+            tasto(t);
+            if (entro([&] { return avanti(client()); }, 1500))
+                break;
+        }
+        verifica(faccia(client()) == "si" && avanti(client()), disegno->nome + ": the arrow keys answered nothing right");
+        tasto("Return");
+        verifica(entro([&] { return !avanti(client()); }), disegno->nome + ": Enter brought no new exercise");
+        std::printf("e2e: %s played by keyboard\n", qPrintable(disegno->nome));
+    }
+
     Finestra finestra;
     const Layout::Schermo* disegno = nullptr;
     int barra = 0;
 };
 }  // namespace
+
+// On a display of its own that then goes away under an open exercise, after a sound: the
+// program ends as Qt ends it, with exit code 1, not with a crash.
+void senzaSchermo(const QString& programma)
+{
+    int n = 90;
+    while (QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
+        ++n;
+    QProcess x;
+    x.start("Xvfb", {QString(":%1").arg(n), "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    verifica(entro([&] { return QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(n)); }), "no second display");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", QString(":%1").arg(n));
+    QProcess p, tasti;
+    p.setProcessEnvironment(env);
+    tasti.setProcessEnvironment(env);
+    p.start(programma, {});
+    for (const char* t : {"Return", "Return", "Right", "Left"}) {  // title, menu, two answers
+        QThread::msleep(1500);
+        tasti.start("xdotool", {"key", t});
+        tasti.waitForFinished();
+    }
+    QThread::msleep(500);
+    x.kill();
+    x.waitForFinished();
+    verifica(p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 1,
+             QString("without its display the program ended with status %1, code %2").arg(p.exitStatus()).arg(p.exitCode()));
+    std::printf("e2e: display gone under an exercise, the program ended with code 1\n");
+}
 
 int main(int argc, char** argv)
 {
@@ -255,6 +305,18 @@ int main(int argc, char** argv)
         errori.open(QIODevice::ReadOnly);
         const QByteArray lamentele = errori.readAll();
         verifica(!lamentele.contains("bussolino:"), "the program missed some of its files:\n" + QString::fromUtf8(lamentele));
+        if (!breve) {
+            // Again by keyboard alone.
+            QProcess di_nuovo;
+            di_nuovo.setWorkingDirectory(lavoro.path());
+            di_nuovo.start(cartella + "/bussolino", {});
+            verifica(di_nuovo.waitForStarted(), "the program does not start again");
+            b.schermo(Schermate::layout(Id::FormAvvio));
+            b.tastiera();
+            di_nuovo.kill();
+            di_nuovo.waitForFinished();
+            senzaSchermo(cartella + "/bussolino");
+        }
     } catch (const std::exception& e) {
         std::printf("FAIL: %s\n", e.what());
         programma.kill();
