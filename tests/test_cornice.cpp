@@ -119,6 +119,8 @@ private slots:
         voceDiMenu(s, 2)->trigger();
         QVERIFY(si->vista && !s.caricata() && menu.caricata());
         QCOMPARE(Registro::aperte(), 1);
+        // The menu zeroes the shared counts as it opens.
+        QCOMPARE(Modulo1::ContaEsatti + Modulo1::ContaErrati, 0);
 
         // Opened again: as designed, counting from 0.
         clicca(menu.pulsante(pulsante));

@@ -156,19 +156,24 @@ private slots:
     {
         Ambiente a;
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
-        // "A destra di 1" with animal 3, right of the line; then animal 20.
-        a.casuale.aggiungi({2.5 / 30, 0.5, 19.5 / 30});
+        // "A destra di 1" with animal 3, right of the line; then animal 20, left of it; then 5.
+        a.casuale.aggiungi({2.5 / 30, 0.5, 19.5 / 30, 0.5, 4.5 / 30});
         Schermata& f = apri(Schermate::Id::FormDentroFuori1);
-        clicca(f.pulsante("Command3"));
+        clicca(f.pulsante("Command3"));  // wrong, before the voice began
+        QTest::qWait(400);
+        QVERIFY(a.lettore.accodati.isEmpty());
         clicca(f.pulsante("Command1"));
         QCOMPARE(a.lettore.nomi().size(), 2);
         QCOMPARE(a.lettore.accodati.size(), 1);
         QVERIFY(a.lettore.accodati[0].endsWith("/voce/riga_verde_destra.wav"));
-        QTest::qWait(400);
-        QCOMPARE(a.lettore.accodati.size(), 1);
         clicca(f.pulsante("Command2"));
-        QTRY_COMPARE(a.lettore.accodati.size(), 2);
-        QVERIFY(a.lettore.accodati[1].endsWith("/voce/riga_verde_domanda.wav"));
+        clicca(f.pulsante("Command3"));  // right, before the voice began
+        QTest::qWait(400);
+        QCOMPARE(a.lettore.accodati.size(), 2);
+        QVERIFY(a.lettore.accodati[1].endsWith("/voce/riga_verde_sinistra.wav"));
+        clicca(f.pulsante("Command2"));
+        QTRY_COMPARE(a.lettore.accodati.size(), 3);
+        QVERIFY(a.lettore.accodati[2].endsWith("/voce/riga_verde_domanda.wav"));
     }
 
     // Turned off on the menu, the voice says nothing until it is turned on again.
