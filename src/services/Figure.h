@@ -1,9 +1,9 @@
 #pragma once
-// The one loader of figure pictures. A figure is kept only at the sizes it is shown at, never at
-// its file's 600 x 600: all 56 at the size of the screens that show several at once (decoded
-// ahead of need on a worker thread) and the last few at other sizes. A file that is missing or
-// unreadable gives an empty picture and one line on stderr naming it and the reason, never a
-// dialog.
+// The one loader of figure pictures. A figure is kept only at the size it is shown at, never at
+// its file's 600 x 600: all 56 at the size of the screens that show several at once, decoded
+// ahead of need on a worker thread; at any other size only by the control showing it. A file
+// that is missing or unreadable gives an empty picture and one line on stderr naming it and the
+// reason, never a dialog.
 #include <QImage>
 #include <QSize>
 
@@ -29,7 +29,5 @@ void svuotaCache();
 
 // Pictures larger than this on either side are refused before they are decoded.
 constexpr int LatoMassimo = 4096;
-// Kept beside the prepared set: the figures last shown at other sizes, in KiB of pixels.
-constexpr int RecentiKiB = 4096;
 
 }  // namespace Figure

@@ -25,7 +25,7 @@ QPixmap disegno(const QString& nome, QSize dimensione)
 {
     if (nome.isEmpty() || dimensione.isEmpty())
         return {};
-    static QCache<QString, QPixmap> cache(64 * 1024 * 1024 / 1024);  // cost in KiB
+    static QCache<QString, QPixmap> cache(8 * 1024);  // cost in KiB: every drawing of a screen, several screens
     const QString chiave = nome + '@' + QString::number(dimensione.width()) + 'x' + QString::number(dimensione.height());
     if (QPixmap* p = cache.object(chiave))
         return *p;

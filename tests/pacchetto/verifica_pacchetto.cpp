@@ -63,7 +63,7 @@ private slots:
         QVERIFY(!figura.isNull());
         bool trovata = false;
         for (int n = 1; n <= Modulo1::NumeroPose && !trovata; ++n)
-            trovata = Figure::carica(n) == figura;
+            trovata = Figure::sulSchermo(n, figura.size()) == figura;
         QVERIFY(trovata);
         // An answer, right or wrong, plays a sound from the unpacked folder.
         Clicca(su.etichetta("Label3", 0));
