@@ -32,7 +32,7 @@ struct Letta {
 
 // Opens the file ourselves, so that a refusal is told by its real cause rather than by the
 // image reader's "File not found" for every failure.
-Letta leggi(const QString& percorso, QSize dimensione, int numero)
+Letta leggi(const QString& percorso, QSize dimensione, int numero, bool daTenere)
 {
     const QByteArray nome = QFile::encodeName(percorso);
     const int fd = ::open(nome.constData(), O_RDONLY | O_CLOEXEC);
@@ -66,9 +66,13 @@ Letta leggi(const QString& percorso, QSize dimensione, int numero)
     }
     if (dimensione.isValid() && !dimensione.isEmpty() && immagine.size() != dimensione)
         immagine = immagine.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    // Three bytes a pixel for an opaque figure: a quarter less to keep than 32 bits, for the
-    // cost of a conversion of a few thousand pixels when it is drawn.
-    immagine.convertTo(immagine.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB888);
+    // Kept for the whole run: three bytes a pixel for an opaque figure, a quarter less than 32
+    // bits; the control showing it converts its own copy once. Otherwise the formats the
+    // raster painter copies without converting.
+    if (immagine.hasAlphaChannel())
+        immagine.convertTo(QImage::Format_ARGB32_Premultiplied);
+    else
+        immagine.convertTo(daTenere ? QImage::Format_RGB888 : QImage::Format_RGB32);
     immagine.setText(Etichetta, QString::number(numero));
     return {immagine, {}};
 }
@@ -137,6 +141,7 @@ QImage sulSchermo(int numero, QSize dimensione)
     Stato& s = stato();
     const QString percorso = Percorsi::figura(numero);
     int generazione;
+    bool daTenere;
     {
         QMutexLocker l(&s.mutex);
         QString problema = s.guaste.value(percorso);
@@ -155,8 +160,9 @@ QImage sulSchermo(int numero, QSize dimensione)
             return trovata;
         }
         generazione = s.generazione;
+        daTenere = dimensione == s.pronta;
     }
-    const Letta letta = leggi(percorso, dimensione, numero);
+    const Letta letta = leggi(percorso, dimensione, numero, daTenere);
     {
         QMutexLocker l(&s.mutex);
         conserva(s, generazione, percorso, dimensione, letta);
@@ -226,7 +232,7 @@ void preparaInAnticipo()
                     continue;
             }
             const int numero = percorso.section('/', -1).chopped(4).toInt();
-            const Letta letta = leggi(percorso, dimensione, numero);
+            const Letta letta = leggi(percorso, dimensione, numero, true);
             QMutexLocker l(&s.mutex);
             conserva(s, generazione, percorso, dimensione, letta);
         }

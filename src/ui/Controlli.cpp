@@ -148,6 +148,9 @@ void Immagine::paintEvent(QPaintEvent*)
     }
     if (nomeDisegno.isEmpty() && sorgente.size() == voluta) {
         // Already at its size: drawn as it is, with no second copy kept.
+        // Kept compact elsewhere; this control's own copy is made in a format drawn at copy speed.
+        if (sorgente.format() != QImage::Format_RGB32 && sorgente.format() != QImage::Format_ARGB32_Premultiplied)
+            sorgente.convertTo(sorgente.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
         if (sorgente.devicePixelRatio() != devicePixelRatioF())
             sorgente.setDevicePixelRatio(devicePixelRatioF());
         QPainter(this).drawImage(0, 0, sorgente);
