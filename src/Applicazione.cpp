@@ -84,7 +84,7 @@ void prepara(QApplication& app)
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     // The carried fonts are added when a screen first asks for their family: the title needs
     // only its own; the rest come once the title has painted (see Main).
-    Figure::impostaDimensionePronta(dimensioneFigureMultiple());
+    Figure::impostaDimensionePronta(&dimensioneFigureMultiple);
     static QTranslator italiano;
     if (italiano.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -85,6 +86,7 @@ struct Stato {
     QHash<QString, QImage> pronte;          // by file, at `pronta`; null for a bad file
     QHash<QString, QString> guaste;         // by file: why it cannot be shown
     QSet<QString> lamentate;                // files already complained about on stderr
+    QSize (*calcola)() = nullptr;           // works out `pronta` at the first need
     int generazione = 0;                    // moves on at svuotaCache: late work is dropped
     QThreadPool* lavoratore = nullptr;
 };
@@ -133,11 +135,30 @@ void conserva(Stato& s, int generazione, const QString& percorso, QSize dimensio
         s.pronte.insert(percorso, l.immagine);
 }
 
+// On the user-interface thread, before a figure is first wanted.
+void calcolaDimensione()
+{
+    QSize (*calcola)() = nullptr;
+    {
+        QMutexLocker l(&stato().mutex);
+        std::swap(calcola, stato().calcola);
+    }
+    if (calcola)
+        impostaDimensionePronta(calcola());
+}
+
 }  // namespace
+
+void impostaDimensionePronta(QSize (*calcola)())
+{
+    QMutexLocker l(&stato().mutex);
+    stato().calcola = calcola;
+}
 
 QImage sulSchermo(int numero, QSize dimensione)
 {
     registra();
+    calcolaDimensione();
     Stato& s = stato();
     const QString percorso = Percorsi::figura(numero);
     int generazione;
@@ -174,6 +195,7 @@ QImage sulSchermo(int numero, QSize dimensione)
 
 QImage carica(int numero)
 {
+    calcolaDimensione();
     QSize pronta;
     {
         QMutexLocker l(&stato().mutex);
@@ -187,6 +209,7 @@ void impostaDimensionePronta(QSize dimensione)
     registra();
     Stato& s = stato();
     QMutexLocker l(&s.mutex);
+    s.calcola = nullptr;
     if (dimensione == s.pronta)
         return;
     s.pronta = dimensione;
@@ -199,6 +222,7 @@ void preparaInAnticipo()
     Stato& s = stato();
     if (!QCoreApplication::instance())
         return;
+    calcolaDimensione();
     QStringList percorsi;
     int generazione;
     QSize dimensione;

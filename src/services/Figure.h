@@ -17,8 +17,10 @@ QImage carica(int numero);
 // The figure at exactly `dimensione` device pixels, made from the file when not kept already.
 QImage sulSchermo(int numero, QSize dimensione);
 
-// The size at which all 56 figures are kept ready. Setting it changes nothing yet.
+// The size at which all 56 figures are kept ready. Setting it changes nothing yet. The second
+// form works it out only when a figure is first wanted, not while the program starts.
 void impostaDimensionePronta(QSize dimensione);
+void impostaDimensionePronta(QSize (*calcola)());
 // Decodes every figure not yet ready at that size on a worker thread, when the program is idle.
 void preparaInAnticipo();
 // Waits until the worker is done (tests and benchmarks that want the state after a moment of play).
