@@ -78,10 +78,6 @@ private:
 void prepara(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Bussolino"));
-    // A figure is decoded at its file's size for a moment before it is scaled down. With a fixed
-    // threshold such passing buffers always get pages of their own and go back to the system
-    // when freed; left to adapt, the allocator would keep them as heap for the rest of the run.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     // The carried fonts are added when a screen first asks for their family: the title needs
     // only its own; the rest come once the title has painted (see Main).
     Figure::impostaDimensionePronta(&dimensioneFigureMultiple);
@@ -100,6 +96,11 @@ void Main()
     Schermata& titolo = Registro::oggetto(Schermate::Id::FormAvvio);
     if (Tela* tela = titolo.tela())
         new DopoIlPrimoDisegno(tela, [] {
+            // A figure is decoded at its file's size for a moment before it is scaled down. With
+            // a fixed threshold such passing buffers get pages of their own and go back to the
+            // system when freed; left to adapt, the allocator would keep them as heap for the
+            // rest of the run. Set after the title, whose start it would slow with page faults.
+            mallopt(M_MMAP_THRESHOLD, 256 * 1024);
             Risorse::caricaCaratteri();
             Figure::preparaInAnticipo();
         });
