@@ -1,16 +1,80 @@
 #include "Applicazione.h"
 
 #include "framework/Registro.h"
+#include "framework/Schermata.h"
 #include "services/Casuale.h"
+#include "services/Figure.h"
 #include "services/Voce.h"
 #include "ui/Risorse.h"
+#include "ui/Tela.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
 #include <QTranslator>
+#include <cmath>
+#include <malloc.h>
 
 namespace Applicazione {
+
+namespace {
+
+// The size, in device pixels, of the figures on the screens that show several at once: those
+// are the ones that cannot be read from their files in the moment of a click, so all 56 are
+// kept ready at it. A screen with one figure reads it when it is drawn.
+QSize dimensioneFigureMultiple()
+{
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    const qreal dpr = schermo ? schermo->devicePixelRatio() : 1.0;
+    // Edges rounded as the canvas rounds them, so the size is exactly the one painted.
+    auto px = [](int twip) { return int(std::lround(double(twip) / Layout::TwipPerPixel)); };
+    QSize migliore;
+    int quante = 0;
+    for (const Schermate::Voce& v : Schermate::tabella()) {
+        QHash<QSize, int> figure;
+        for (const Layout::Controllo& c : Schermate::layout(v.id).controlli)
+            if (c.tipo == Layout::Tipo::Immagine && c.disegno.isEmpty()) {
+                const Layout::Rettangolo& r = c.posto;
+                figure[QSize(px(r.sinistra + r.larghezza) - px(r.sinistra), px(r.alto + r.altezza) - px(r.alto))]++;
+            }
+        for (auto it = figure.cbegin(); it != figure.cend(); ++it)
+            if (it.value() > quante) {
+                quante = it.value();
+                migliore = it.key();
+            }
+    }
+    if (quante < 2)
+        return {};
+    return QSize(qRound(migliore.width() * dpr), qRound(migliore.height() * dpr));
+}
+
+// Runs `dopo` once the window has painted for the first time, when the event loop is next idle.
+class DopoIlPrimoDisegno : public QObject {
+public:
+    DopoIlPrimoDisegno(QWidget* w, std::function<void()> dopo) : QObject(w), lavoro(std::move(dopo))
+    {
+        w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            o->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, lavoro);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> lavoro;
+};
+
+}  // namespace
 
 void prepara(QApplication& app)
 {
@@ -18,7 +82,9 @@ void prepara(QApplication& app)
     // A teacher who wants the voice off from the start puts this in the desktop file.
     if (QApplication::arguments().contains(QStringLiteral("--senza-voce")))
         Voce::impostaAttiva(false);
-    Risorse::caricaCaratteri();
+    // The carried fonts are added when a screen first asks for their family: the title needs
+    // only its own; the rest come once the title has painted (see Main).
+    Figure::impostaDimensionePronta(&dimensioneFigureMultiple);
     static QTranslator italiano;
     if (italiano.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -29,6 +95,19 @@ void Main()
 {
     Casuale::seminaDallOrologio();
     Registro::mostra(Schermate::Id::FormAvvio);
+    // What the title does not need is made while the child looks at it: the other fonts, and
+    // the figures decoded on a worker thread.
+    Schermata& titolo = Registro::oggetto(Schermate::Id::FormAvvio);
+    if (Tela* tela = titolo.tela())
+        new DopoIlPrimoDisegno(tela, [] {
+            // A figure is decoded at its file's size for a moment before it is scaled down. With
+            // a fixed threshold such passing buffers get pages of their own and go back to the
+            // system when freed; left to adapt, the allocator would keep them as heap for the
+            // rest of the run. Set after the title, whose start it would slow with page faults.
+            mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+            Risorse::caricaCaratteri();
+            Figure::preparaInAnticipo();
+        });
 }
 
 }  // namespace Applicazione

@@ -1,52 +1,282 @@
 #include "services/Figure.h"
 
+#include "services/Modulo1.h"
 #include "services/Percorsi.h"
+#include "ui/Controlli.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QImageReader>
+#include <QMutex>
+#include <QSet>
+#include <QThreadPool>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <utility>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Figure {
 
 namespace {
-QHash<QString, QImage>& cache()
+
+// The text key by which a picture made here tells its figure number to an image control.
+const QString Etichetta = QStringLiteral("figura");
+
+struct Letta {
+    QImage immagine;
+    QString problema;
+};
+
+// Opens the file ourselves, so that a refusal is told by its real cause rather than by the
+// image reader's "File not found" for every failure.
+Letta leggi(const QString& percorso, QSize dimensione, int numero, bool daTenere)
 {
-    static QHash<QString, QImage> c;
-    return c;
+    const QByteArray nome = QFile::encodeName(percorso);
+    const int fd = ::open(nome.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int e = errno;
+        if (e == ENOENT || e == ENOTDIR)
+            return {{}, QStringLiteral("not found")};
+        if (e == EACCES || e == EPERM)
+            return {{}, QStringLiteral("permission denied")};
+        return {{}, QString::fromLocal8Bit(std::strerror(e))};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return {{}, QStringLiteral("not a picture: a folder")};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {{}, file.errorString()};
+    }
+    QImageReader lettore(&file);
+    const QSize lato = lettore.size();
+    if (lato.width() > LatoMassimo || lato.height() > LatoMassimo)
+        return {{}, QStringLiteral("too large (%1 x %2)").arg(lato.width()).arg(lato.height())};
+    QImage immagine;
+    if (!lettore.read(&immagine)) {
+        if (lettore.error() == QImageReader::UnsupportedFormatError)
+            return {{}, QStringLiteral("not a picture")};
+        return {{}, QStringLiteral("not a picture: ") + lettore.errorString()};
+    }
+    if (dimensione.isValid() && !dimensione.isEmpty() && immagine.size() != dimensione)
+        immagine = immagine.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Kept for the whole run: three bytes a pixel for an opaque figure, a quarter less than 32
+    // bits; the control showing it converts its own copy once. Otherwise the formats the
+    // raster painter copies without converting.
+    if (immagine.hasAlphaChannel())
+        immagine.convertTo(QImage::Format_ARGB32_Premultiplied);
+    else
+        immagine.convertTo(daTenere ? QImage::Format_RGB888 : QImage::Format_RGB32);
+    immagine.setText(Etichetta, QString::number(numero));
+    return {immagine, {}};
 }
 
-QImage leggi(const QString& percorso)
+// What has been made so far. The worker thread fills `pronte`; the user-interface thread reads
+// it and fills in whatever the worker has not reached yet.
+struct Stato {
+    QMutex mutex;
+    QSize pronta;
+    QHash<QString, QImage> pronte;          // by file, at `pronta`; null for a bad file
+    QHash<QString, QString> guaste;         // by file: why it cannot be shown
+    QSet<QString> lamentate;                // files already complained about on stderr
+    QSize (*calcola)() = nullptr;           // works out `pronta` at the first need
+    int generazione = 0;                    // moves on at svuotaCache: late work is dropped
+    QThreadPool* lavoratore = nullptr;
+};
+
+Stato& stato()
 {
-    QImageReader lettore(percorso);
-    lettore.setDecideFormatFromContent(true);
-    const QSize dimensione = lettore.size();
-    QString problema;
-    QImage immagine;
-    if (dimensione.width() > LatoMassimo || dimensione.height() > LatoMassimo) {
-        problema = QStringLiteral("too large (%1 x %2)").arg(dimensione.width()).arg(dimensione.height());
-    } else if (!lettore.read(&immagine)) {
-        problema = lettore.errorString();
-    }
-    if (!problema.isEmpty()) {
-        std::fprintf(stderr, "bussolino: cannot show picture %s: %s\n", qPrintable(percorso), qPrintable(problema));
-        return {};
-    }
-    return immagine;
+    static Stato s;
+    return s;
 }
+
+// One line per file for the whole run, however often the figure is asked for.
+void lamenta(const QString& percorso, const QString& problema)
+{
+    Stato& s = stato();
+    {
+        QMutexLocker l(&s.mutex);
+        if (s.lamentate.contains(percorso))
+            return;
+        s.lamentate.insert(percorso);
+    }
+    std::fprintf(stderr, "bussolino: cannot show picture %s: %s\n", qPrintable(percorso), qPrintable(problema));
+}
+
+// Image controls hand back what carica gave them, with the size they show it at.
+QImage rifai(const QImage& immagine, QSize dimensione)
+{
+    bool ok = false;
+    const int numero = immagine.text(Etichetta).toInt(&ok);
+    return ok ? sulSchermo(numero, dimensione) : immagine;
+}
+
+void registra()
+{
+    static const bool fatto = (Controlli::impostaRifacitore(&rifai), true);
+    Q_UNUSED(fatto);
+}
+
+void conserva(Stato& s, int generazione, const QString& percorso, QSize dimensione, const Letta& l)
+{
+    if (generazione != s.generazione)
+        return;
+    if (!l.problema.isEmpty())
+        s.guaste.insert(percorso, l.problema);
+    // At another size the picture lives only as long as the control showing it holds it.
+    if (dimensione == s.pronta)
+        s.pronte.insert(percorso, l.immagine);
+}
+
+// On the user-interface thread, before a figure is first wanted.
+void calcolaDimensione()
+{
+    QSize (*calcola)() = nullptr;
+    {
+        QMutexLocker l(&stato().mutex);
+        std::swap(calcola, stato().calcola);
+    }
+    if (calcola)
+        impostaDimensionePronta(calcola());
+}
+
 }  // namespace
+
+void impostaDimensionePronta(QSize (*calcola)())
+{
+    QMutexLocker l(&stato().mutex);
+    stato().calcola = calcola;
+}
+
+QImage sulSchermo(int numero, QSize dimensione)
+{
+    registra();
+    calcolaDimensione();
+    Stato& s = stato();
+    const QString percorso = Percorsi::figura(numero);
+    int generazione;
+    bool daTenere;
+    {
+        QMutexLocker l(&s.mutex);
+        QString problema = s.guaste.value(percorso);
+        QImage trovata;
+        bool noto = false;
+        if (dimensione == s.pronta && s.pronte.contains(percorso)) {
+            trovata = s.pronte.value(percorso);
+            noto = true;
+        } else if (!problema.isEmpty()) {
+            noto = true;
+        }
+        if (noto) {
+            l.unlock();
+            if (trovata.isNull())
+                lamenta(percorso, problema);
+            return trovata;
+        }
+        generazione = s.generazione;
+        daTenere = dimensione == s.pronta;
+    }
+    const Letta letta = leggi(percorso, dimensione, numero, daTenere);
+    {
+        QMutexLocker l(&s.mutex);
+        conserva(s, generazione, percorso, dimensione, letta);
+    }
+    if (letta.immagine.isNull())
+        lamenta(percorso, letta.problema);
+    return letta.immagine;
+}
 
 QImage carica(int numero)
 {
-    const QString percorso = Percorsi::figura(numero);
-    auto it = cache().constFind(percorso);
-    if (it == cache().constEnd())
-        it = cache().insert(percorso, leggi(percorso));
-    return *it;
+    calcolaDimensione();
+    QSize pronta;
+    {
+        QMutexLocker l(&stato().mutex);
+        pronta = stato().pronta;
+    }
+    return sulSchermo(numero, pronta);
+}
+
+void impostaDimensionePronta(QSize dimensione)
+{
+    registra();
+    Stato& s = stato();
+    QMutexLocker l(&s.mutex);
+    s.calcola = nullptr;
+    if (dimensione == s.pronta)
+        return;
+    s.pronta = dimensione;
+    s.pronte.clear();
+    ++s.generazione;
+}
+
+void preparaInAnticipo()
+{
+    Stato& s = stato();
+    if (!QCoreApplication::instance())
+        return;
+    calcolaDimensione();
+    QStringList percorsi;
+    int generazione;
+    QSize dimensione;
+    {
+        QMutexLocker l(&s.mutex);
+        if (!s.pronta.isValid())
+            return;
+        if (!s.lavoratore) {
+            // Owned by the application, so it is gone with it and never outlives it.
+            s.lavoratore = new QThreadPool(QCoreApplication::instance());
+            s.lavoratore->setMaxThreadCount(1);
+            s.lavoratore->setThreadPriority(QThread::LowPriority);
+            QObject::connect(s.lavoratore, &QObject::destroyed, [] { stato().lavoratore = nullptr; });
+        }
+        for (int n = 1; n <= Modulo1::NumeroPose; ++n)
+            if (!s.pronte.contains(Percorsi::figura(n)))
+                percorsi << Percorsi::figura(n);
+        generazione = s.generazione;
+        dimensione = s.pronta;
+    }
+    if (percorsi.isEmpty())
+        return;
+    s.lavoratore->start([percorsi, generazione, dimensione] {
+        Stato& s = stato();
+        for (const QString& percorso : percorsi) {
+            {
+                QMutexLocker l(&s.mutex);
+                if (generazione != s.generazione)
+                    return;
+                if (s.pronte.contains(percorso))
+                    continue;
+            }
+            const int numero = percorso.section('/', -1).chopped(4).toInt();
+            const Letta letta = leggi(percorso, dimensione, numero, true);
+            QMutexLocker l(&s.mutex);
+            conserva(s, generazione, percorso, dimensione, letta);
+        }
+    });
+}
+
+void attendiPreparazione()
+{
+    if (QThreadPool* p = stato().lavoratore)
+        p->waitForDone();
 }
 
 void svuotaCache()
 {
-    cache().clear();
+    Stato& s = stato();
+    QMutexLocker l(&s.mutex);
+    ++s.generazione;
+    s.pronte.clear();
+    s.guaste.clear();
+    s.lamentate.clear();
 }
 
 }  // namespace Figure

@@ -1,12 +1,32 @@
 #pragma once
-// The one loader of figure pictures. Each file is read once and kept; a file that is missing
-// or unreadable gives an empty picture and one line on stderr naming it, never a dialog.
+// The one loader of figure pictures. A figure is kept only at the size it is shown at, never at
+// its file's 600 x 600: all 56 at the size of the screens that show several at once, decoded
+// ahead of need on a worker thread; at any other size only by the control showing it. A file
+// that is missing or unreadable gives an empty picture and one line on stderr naming it and the
+// reason, never a dialog.
 #include <QImage>
+#include <QSize>
 
 namespace Figure {
 
+// The figure ready to show: at the prepared size when there is one (decoded now if the worker
+// has not reached it yet), else at its file's size. It carries its number, so an image control
+// given it re-makes it from the file at the control's own size (see sulSchermo).
 QImage carica(int numero);
-// Forgets every picture read so far (tests, benchmarks of a cold start).
+
+// The figure at exactly `dimensione` device pixels, made from the file when not kept already.
+QImage sulSchermo(int numero, QSize dimensione);
+
+// The size at which all 56 figures are kept ready. Setting it changes nothing yet. The second
+// form works it out only when a figure is first wanted, not while the program starts.
+void impostaDimensionePronta(QSize dimensione);
+void impostaDimensionePronta(QSize (*calcola)());
+// Decodes every figure not yet ready at that size on a worker thread, when the program is idle.
+void preparaInAnticipo();
+// Waits until the worker is done (tests and benchmarks that want the state after a moment of play).
+void attendiPreparazione();
+
+// Forgets every picture made so far and every complaint (tests, benchmarks of a cold start).
 void svuotaCache();
 
 // Pictures larger than this on either side are refused before they are decoded.

@@ -25,7 +25,7 @@ QPixmap disegno(const QString& nome, QSize dimensione)
 {
     if (nome.isEmpty() || dimensione.isEmpty())
         return {};
-    static QCache<QString, QPixmap> cache(64 * 1024 * 1024 / 1024);  // cost in KiB
+    static QCache<QString, QPixmap> cache(8 * 1024);  // cost in KiB: every drawing of a screen, several screens
     const QString chiave = nome + '@' + QString::number(dimensione.width()) + 'x' + QString::number(dimensione.height());
     if (QPixmap* p = cache.object(chiave))
         return *p;
@@ -53,6 +53,8 @@ QPixmap disegno(const QString& nome, QSize dimensione)
 }
 
 namespace {
+Rifacitore rifacitore = nullptr;
+
 QSize inPixelDispositivo(const QWidget* w, QSize s)
 {
     const qreal dpr = w->devicePixelRatioF();
@@ -82,6 +84,11 @@ bool clickSopra(QWidget* w, QMouseEvent* e)
     return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
 }
 }  // namespace
+
+void impostaRifacitore(Rifacitore r)
+{
+    rifacitore = r;
+}
 
 // --- Etichetta
 
@@ -133,6 +140,22 @@ void Immagine::impostaDisegno(const QString& nome)
 void Immagine::paintEvent(QPaintEvent*)
 {
     const QSize voluta = inPixelDispositivo(this, size());
+    if (nomeDisegno.isEmpty() && !sorgente.isNull() && rifacitore && sorgente.size() != voluta && !voluta.isEmpty()) {
+        // Made again at the size shown: the one it had is let go.
+        const QImage rifatta = rifacitore(sorgente, voluta);
+        if (rifatta.size() == voluta)
+            sorgente = rifatta;
+    }
+    if (nomeDisegno.isEmpty() && sorgente.size() == voluta) {
+        // Already at its size: drawn as it is, with no second copy kept.
+        // Kept compact elsewhere; this control's own copy is made in a format drawn at copy speed.
+        if (sorgente.format() != QImage::Format_RGB32 && sorgente.format() != QImage::Format_ARGB32_Premultiplied)
+            sorgente.convertTo(sorgente.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        if (sorgente.devicePixelRatio() != devicePixelRatioF())
+            sorgente.setDevicePixelRatio(devicePixelRatioF());
+        QPainter(this).drawImage(0, 0, sorgente);
+        return;
+    }
     if (cache.isNull() || cache.size() != voluta) {
         if (!nomeDisegno.isEmpty()) {
             cache = disegnoPer(this, nomeDisegno, size());

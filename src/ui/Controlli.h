@@ -16,6 +16,12 @@ QColor colore(uint32_t bbggrr);
 // A carried drawing rendered at `dimensione` device pixels; cached, so repeated paints are free.
 QPixmap disegno(const QString& nome, QSize dimensione);
 
+// Pictures that know how to be made again at another size (the figures, made from their files)
+// come back through this, so an image control always holds its picture at the size it shows it
+// at: sharp when the window grows, no larger than needed when it does not.
+using Rifacitore = QImage (*)(const QImage& immagine, QSize dimensione);
+void impostaRifacitore(Rifacitore r);
+
 // A text label. Its text is kept exactly as set (CR LF included) and shown with line breaks.
 class Etichetta : public QLabel {
     Q_OBJECT
@@ -43,6 +49,7 @@ public:
     explicit Immagine(QWidget* padre = nullptr);
     void impostaImmagine(const QImage& immagine);
     void impostaDisegno(const QString& nome);  // a carried drawing
+    // The picture as last shown: at the control's size in device pixels once it has painted.
     QImage immagine() const { return sorgente; }
     QString disegno() const { return nomeDisegno; }
     bool vuota() const { return sorgente.isNull() && nomeDisegno.isEmpty(); }

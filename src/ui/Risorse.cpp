@@ -8,11 +8,6 @@ namespace Risorse {
 
 namespace {
 
-struct Famiglie {
-    QString arial = QStringLiteral("Liberation Sans");
-    QString comic = QStringLiteral("Comic Neue");
-};
-
 // The family a carried font file registered as; `riserva` when it could not be
 // added, so text still falls back to an installed copy of the same font.
 QString aggiungi(const QString& file, const QString& riserva)
@@ -26,25 +21,38 @@ QString aggiungi(const QString& file, const QString& riserva)
     return famiglie.first();
 }
 
-const Famiglie& registrate()
+// Each family is added the first time a screen asks for it: parsing a font file costs
+// milliseconds, and the title shows one family only.
+const QString& comic()
 {
-    static const Famiglie famiglie = [] {
-        Famiglie f;
-        f.arial = aggiungi(QStringLiteral("LiberationSans-Regular.ttf"), f.arial);
-        aggiungi(QStringLiteral("LiberationSans-Bold.ttf"), f.arial);
-        f.comic = aggiungi(QStringLiteral("ComicNeue-Regular.otf"), f.comic);
-        aggiungi(QStringLiteral("ComicNeue-Bold.otf"), f.comic);
-        return f;
+    static const QString f = [] {
+        const QString famiglia = aggiungi(QStringLiteral("ComicNeue-Bold.otf"), QStringLiteral("Comic Neue"));
+        aggiungi(QStringLiteral("ComicNeue-Regular.otf"), famiglia);
+        return famiglia;
     }();
-    return famiglie;
+    return f;
+}
+
+const QString& arial()
+{
+    static const QString f = [] {
+        const QString famiglia = aggiungi(QStringLiteral("LiberationSans-Regular.ttf"), QStringLiteral("Liberation Sans"));
+        aggiungi(QStringLiteral("LiberationSans-Bold.ttf"), famiglia);
+        return famiglia;
+    }();
+    return f;
 }
 
 }  // namespace
 
-void caricaCaratteri() { registrate(); }
+void caricaCaratteri()
+{
+    comic();
+    arial();
+}
 
-QString famigliaArial() { return registrate().arial; }
-QString famigliaComic() { return registrate().comic; }
+QString famigliaArial() { return arial(); }
+QString famigliaComic() { return comic(); }
 
 QString percorsoDisegno(const QString& nome)
 {

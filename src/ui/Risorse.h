@@ -6,11 +6,11 @@
 
 namespace Risorse {
 
-// Adds the carried fonts as application fonts; calling it again does nothing.
+// Adds every carried font as an application font; calling it again does nothing.
 // Needs the QGuiApplication to exist.
 void caricaCaratteri();
-// The families that stand in for Arial and MS Sans Serif, and for Comic Sans MS,
-// as they were registered ("Liberation Sans", "Comic Neue").
+// The families that stand in for Arial and MS Sans Serif, and for Comic Sans MS, as they were
+// registered ("Liberation Sans", "Comic Neue"); the first call for a family adds its fonts.
 QString famigliaArial();
 QString famigliaComic();
 

@@ -4,7 +4,12 @@
 
 #include <gif_lib.h>
 
+#include <QFile>
 #include <QHash>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <vector>
 
 namespace Gif {
@@ -47,9 +52,21 @@ bool scrivi(const QImage& immagine, const QString& percorso, QString* errore)
         return false;
     }
 
+    // Opened here rather than by giflib, which makes its files 0600: a figure must be readable
+    // by every account, like every other file the build makes (0666 less the umask). A file
+    // left by an earlier build goes first, so its old mode does not stay.
+    const QByteArray nome = QFile::encodeName(percorso);
+    ::unlink(nome.constData());
+    const int fd = ::open(nome.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        GifFreeMapObject(mappa);
+        *errore = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
     int codice = 0;
-    GifFileType* gif = EGifOpenFileName(percorso.toLocal8Bit().constData(), false, &codice);
+    GifFileType* gif = EGifOpenFileHandle(fd, &codice);
     if (!gif) {
+        ::close(fd);
         GifFreeMapObject(mappa);
         *errore = QString::fromUtf8(GifErrorString(codice));
         return false;

@@ -1,0 +1,213 @@
+// The figure files as another account meets them, and the figures as the child sees them: every
+// file the build makes is readable by whoever may run the program, a figure that cannot be shown
+// is explained by its real cause, and a figure is held at the size it is shown at, made again
+// from its file when the window grows.
+#include "support/Aiuto.h"
+
+#include "framework/Schermata.h"
+#include "services/Figure.h"
+#include "services/Percorsi.h"
+#include "ui/Controlli.h"
+
+#include <QDirIterator>
+#include <QPainter>
+#include <QProcess>
+#include <cstdio>
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using Schermate::Id;
+
+namespace {
+
+mode_t Lettura(const QString& percorso)
+{
+    struct stat s {};
+    return ::stat(QFile::encodeName(percorso).constData(), &s) == 0 ? (s.st_mode & 0444) : 0;
+}
+
+// The lines the program writes to stderr while `f` runs.
+QStringList Stderr(const std::function<void()>& f)
+{
+    QTemporaryFile registro;
+    registro.open();
+    std::fflush(stderr);
+    const int salvato = dup(STDERR_FILENO);
+    dup2(registro.handle(), STDERR_FILENO);
+    f();
+    std::fflush(stderr);
+    dup2(salvato, STDERR_FILENO);
+    close(salvato);
+    QFile letto(registro.fileName());
+    letto.open(QIODevice::ReadOnly);
+    QStringList righe;
+    for (const QByteArray& r : letto.readAll().split('\n'))
+        if (r.startsWith("bussolino:"))
+            righe << QString::fromUtf8(r);
+    return righe;
+}
+
+// Root reads any file whatever its mode. For as long as this lives, the calling thread gives
+// up the two capabilities that allow it, so a file without permissions is refused by the
+// kernel as it is for a child's account.
+class ComeUnAltroUtente {
+public:
+    ComeUnAltroUtente()
+    {
+        if (syscall(SYS_capget, &testa, prima) != 0)
+            return;
+        __user_cap_data_struct senza[2] = {prima[0], prima[1]};
+        senza[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        attivo = syscall(SYS_capset, &testa, senza) == 0;
+    }
+    ~ComeUnAltroUtente()
+    {
+        if (attivo)
+            syscall(SYS_capset, &testa, prima);
+    }
+
+private:
+    __user_cap_header_struct testa{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct prima[2]{};
+    bool attivo = false;
+};
+
+// A figure file with detail down to single pixels, which a picture scaled up from a smaller
+// copy would lose.
+void ScriviFiguraFine(const QString& percorso)
+{
+    QImage i(600, 600, QImage::Format_RGB32);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 600; ++x)
+            i.setPixelColor(x, y, ((x / 2 + y / 3) % 2) ? QColor(20, 40, 200) : QColor(250, 220, 30));
+    QVERIFY(i.save(percorso, "PNG"));
+}
+
+}  // namespace
+
+class TestFigureVeloci : public QObject {
+    Q_OBJECT
+private slots:
+    void fileLeggibiliDaChiEsegue_data()
+    {
+        QTest::addColumn<QString>("cartella");
+        QTest::addColumn<QString>("filtro");
+        QTest::newRow("figures") << "gif" << "*.gif";
+        QTest::newRow("sounds") << "suoni" << "*.wav";
+        QTest::newRow("spoken sentences") << "voce" << "*.wav";
+    }
+
+    void fileLeggibiliDaChiEsegue()
+    {
+        // Whoever may run the built program may read every file the build put beside it.
+        QFETCH(QString, cartella);
+        QFETCH(QString, filtro);
+        const QString build = qEnvironmentVariable("BUSSOLINO_BUILD_DIR");
+        if (!QDir(build + '/' + cartella).exists())
+            QSKIP("this build made no such folder");
+        const mode_t programma = Lettura(build + "/bussolino");
+        QVERIFY(programma & S_IROTH);
+        int visti = 0;
+        for (QDirIterator it(build + '/' + cartella, {filtro}, QDir::Files); it.hasNext(); ++visti) {
+            const QString f = it.next();
+            QVERIFY2(Lettura(f) == programma, qPrintable(QString("%1: mode %2").arg(f).arg(Lettura(f), 3, 8)));
+        }
+        QVERIFY(visti > 0);
+    }
+
+    void rigeneratiLeggibili()
+    {
+        // A build over an older one: a figure left at 0600 comes out 0644 under the usual umask.
+        QTemporaryDir d;
+        QFile vecchia(d.path() + "/1.gif");
+        QVERIFY(vecchia.open(QIODevice::WriteOnly));
+        vecchia.close();
+        QVERIFY(QFile::setPermissions(vecchia.fileName(), QFile::ReadOwner | QFile::WriteOwner));
+        const mode_t prima = ::umask(022);
+        const int esito = QProcess::execute(qEnvironmentVariable("BUSSOLINO_BUILD_DIR") + "/tools/figures/genera_figure", {d.path()});
+        ::umask(prima);
+        QCOMPARE(esito, 0);
+        for (const char* f : {"/1.gif", "/56.gif"})
+            QCOMPARE(Lettura(d.path() + f), mode_t(0444));
+    }
+
+    void motivoNellaRiga_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("unreadable") << "illeggibile" << ": permission denied";
+        QTest::newRow("missing") << "mancante" << ": not found";
+        QTest::newRow("text") << "testo" << ": not a picture";
+        QTest::newRow("folder") << "cartella" << ": not a picture: a folder";
+    }
+
+    void motivoNellaRiga()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, motivo);
+        Ambiente a;
+        const QString percorso = Percorsi::figura(7);
+        QFile::remove(percorso);
+        if (caso == "illeggibile" || caso == "testo") {
+            QFile f(percorso);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(caso == "testo" ? "una figura? no\n" : QByteArray::fromHex("474946383961010001008000"));
+            f.close();
+        }
+        if (caso == "illeggibile")
+            QVERIFY(QFile::setPermissions(percorso, {}));
+        if (caso == "cartella")
+            QVERIFY(QDir().mkpath(percorso));
+        ComeUnAltroUtente altro;
+        if (caso == "illeggibile" && QFile(percorso).open(QIODevice::ReadOnly))
+            QSKIP("this account reads files without permissions and cannot give that up");
+        QImage figura;
+        const QStringList righe = Stderr([&] { figura = Figure::carica(7); });
+        QVERIFY(figura.isNull());
+        QCOMPARE(righe.size(), 1);
+        QVERIFY2(righe[0].endsWith(percorso + motivo), qPrintable(righe[0]));
+    }
+
+    void tenutaAllaDimensioneMostrata()
+    {
+        // The figure on show is made from its file at the size of its box, and again at the
+        // new size when the window grows: as sharp as a picture read straight from the file.
+        Ambiente a;
+        ScriviFiguraFine(Percorsi::figura(5));
+        a.casuale.aggiungi({0.5, (5 - 0.5) / 28, 0.75, 0.75});
+        Schermata& f = apri(Id::Form1);
+        Controlli::Immagine* im = f.immagine("Image1");
+        const QImage file(Percorsi::figura(5));
+        for (qreal volte : {1.0, 2.0}) {
+            f.window()->resize(f.window()->size() * volte);
+            QTest::qWait(1);
+            im->repaint();
+            const QSize lato = im->size() * im->devicePixelRatioF();
+            QCOMPARE(im->immagine().size(), lato);
+            const QImage attesa = file.scaled(lato, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+            QVERIFY(im->immagine().convertToFormat(QImage::Format_RGB32) == attesa);
+        }
+    }
+
+    void pronteInAnticipo()
+    {
+        // After a moment on the title, every figure is ready at the size the detective screens
+        // show six at, and one shown there is held at exactly that size.
+        Ambiente a;
+        Figure::preparaInAnticipo();
+        Figure::attendiPreparazione();
+        Schermata& f = apri(Id::Form7);
+        Controlli::Immagine* im = f.immagine("Image1", 0);
+        const QSize lato = im->size() * im->devicePixelRatioF();
+        for (int n = 1; n <= 56; ++n) {
+            const QImage i = Figure::carica(n);
+            QCOMPARE(i.size(), lato);
+            QCOMPARE(posaMostrata(i), n);
+        }
+    }
+};
+
+BUSSOLINO_TEST_MAIN(TestFigureVeloci)
+#include "test_figure_veloci.moc"
