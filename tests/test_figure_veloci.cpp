@@ -1,7 +1,6 @@
 // The figure files as another account meets them, and the figures as the child sees them: every
-// file the build makes is readable by whoever may run the program, a figure that cannot be shown
-// is explained by its real cause, and a figure is held at the size it is shown at, made again
-// from its file when the window grows.
+// file the build makes is readable by whoever may run the program, and a figure is held at the
+// size it is shown at, made again from its file when the window grows.
 #include "support/Aiuto.h"
 
 #include "framework/Schermata.h"
@@ -12,11 +11,7 @@
 #include <QDirIterator>
 #include <QPainter>
 #include <QProcess>
-#include <cstdio>
-#include <linux/capability.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 using Schermate::Id;
 
@@ -27,52 +22,6 @@ mode_t Lettura(const QString& percorso)
     struct stat s {};
     return ::stat(QFile::encodeName(percorso).constData(), &s) == 0 ? (s.st_mode & 0444) : 0;
 }
-
-// The lines the program writes to stderr while `f` runs.
-QStringList Stderr(const std::function<void()>& f)
-{
-    QTemporaryFile registro;
-    registro.open();
-    std::fflush(stderr);
-    const int salvato = dup(STDERR_FILENO);
-    dup2(registro.handle(), STDERR_FILENO);
-    f();
-    std::fflush(stderr);
-    dup2(salvato, STDERR_FILENO);
-    close(salvato);
-    QFile letto(registro.fileName());
-    letto.open(QIODevice::ReadOnly);
-    QStringList righe;
-    for (const QByteArray& r : letto.readAll().split('\n'))
-        if (r.startsWith("bussolino:"))
-            righe << QString::fromUtf8(r);
-    return righe;
-}
-
-// Root reads any file whatever its mode. For as long as this lives, the calling thread gives
-// up the two capabilities that allow it, so a file without permissions is refused by the
-// kernel as it is for a child's account.
-class ComeUnAltroUtente {
-public:
-    ComeUnAltroUtente()
-    {
-        if (syscall(SYS_capget, &testa, prima) != 0)
-            return;
-        __user_cap_data_struct senza[2] = {prima[0], prima[1]};
-        senza[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        attivo = syscall(SYS_capset, &testa, senza) == 0;
-    }
-    ~ComeUnAltroUtente()
-    {
-        if (attivo)
-            syscall(SYS_capset, &testa, prima);
-    }
-
-private:
-    __user_cap_header_struct testa{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct prima[2]{};
-    bool attivo = false;
-};
 
 // A figure file with detail down to single pixels, which a picture scaled up from a smaller
 // copy would lose.
@@ -131,43 +80,6 @@ private slots:
         QCOMPARE(esito, 0);
         for (const char* f : {"/1.gif", "/56.gif"})
             QCOMPARE(Lettura(d.path() + f), mode_t(0444));
-    }
-
-    void motivoNellaRiga_data()
-    {
-        QTest::addColumn<QString>("caso");
-        QTest::addColumn<QString>("motivo");
-        QTest::newRow("unreadable") << "illeggibile" << ": permission denied";
-        QTest::newRow("missing") << "mancante" << ": not found";
-        QTest::newRow("text") << "testo" << ": not a picture";
-        QTest::newRow("folder") << "cartella" << ": not a picture: a folder";
-    }
-
-    void motivoNellaRiga()
-    {
-        QFETCH(QString, caso);
-        QFETCH(QString, motivo);
-        Ambiente a;
-        const QString percorso = Percorsi::figura(7);
-        QFile::remove(percorso);
-        if (caso == "illeggibile" || caso == "testo") {
-            QFile f(percorso);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(caso == "testo" ? "una figura? no\n" : QByteArray::fromHex("474946383961010001008000"));
-            f.close();
-        }
-        if (caso == "illeggibile")
-            QVERIFY(QFile::setPermissions(percorso, {}));
-        if (caso == "cartella")
-            QVERIFY(QDir().mkpath(percorso));
-        ComeUnAltroUtente altro;
-        if (caso == "illeggibile" && QFile(percorso).open(QIODevice::ReadOnly))
-            QSKIP("this account reads files without permissions and cannot give that up");
-        QImage figura;
-        const QStringList righe = Stderr([&] { figura = Figure::carica(7); });
-        QVERIFY(figura.isNull());
-        QCOMPARE(righe.size(), 1);
-        QVERIFY2(righe[0].endsWith(percorso + motivo), qPrintable(righe[0]));
     }
 
     void tenutaAllaDimensioneMostrata()

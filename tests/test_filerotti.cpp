@@ -13,6 +13,8 @@
 #include <QElapsedTimer>
 #include <cmath>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <linux/capability.h>
 #include <unistd.h>
 
 namespace {
@@ -80,9 +82,35 @@ long piccoKiB()
     getrusage(RUSAGE_SELF, &u);
     return u.ru_maxrss;
 }
+// Root reads any file whatever its mode. For as long as this lives, the calling thread gives
+// up the two capabilities that allow it, so a file without permissions is refused by the
+// kernel as it is for a child's account.
+class ComeUnAltroUtente {
+public:
+    ComeUnAltroUtente()
+    {
+        if (syscall(SYS_capget, &testa, prima) != 0)
+            return;
+        __user_cap_data_struct senza[2] = {prima[0], prima[1]};
+        senza[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        attivo = syscall(SYS_capset, &testa, senza) == 0;
+    }
+    ~ComeUnAltroUtente()
+    {
+        if (attivo)
+            syscall(SYS_capset, &testa, prima);
+    }
+
+private:
+    __user_cap_header_struct testa{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct prima[2]{};
+    bool attivo = false;
+};
+
 }  // namespace
 
-// file: in the program folder; dati "<folder>": a folder in its place, "<none>": missing;
+// file: in the program folder; dati "<folder>": a folder in its place, "<none>": missing,
+// "<unreadable>": a whole picture that this account may not read;
 // righe: the lines expected on stderr; problema: what the last must say besides the file's name.
 struct RigaDuePartite { QString file; QByteArray dati; int righe; QString problema; };
 Q_DECLARE_METATYPE(RigaDuePartite)
@@ -106,15 +134,16 @@ private slots:
     {
         QTest::addColumn<RigaDuePartite>("riga");
         const QByteArray tutta = gif(1, 1);
-        QTest::newRow("picture missing") << RigaDuePartite{"gif/5.gif", QByteArray("<none>"), 1, ""};
+        QTest::newRow("picture missing") << RigaDuePartite{"gif/5.gif", QByteArray("<none>"), 1, "not found"};
+        QTest::newRow("picture unreadable") << RigaDuePartite{"gif/5.gif", QByteArray("<unreadable>"), 1, "permission denied"};
         QTest::newRow("no gif folder") << RigaDuePartite{"gif", QByteArray("<none>"), 1, ""};
         QTest::newRow("picture empty") << RigaDuePartite{"gif/5.gif", QByteArray(), 1, ""};
         QTest::newRow("GIF cut after its header") << RigaDuePartite{"gif/5.gif", tutta.left(16), 1, ""};
         QTest::newRow("GIF cut in its data") << RigaDuePartite{"gif/5.gif", tutta.left(tutta.size() - 6), 1, ""};
         // libpng adds a line of its own, straight to stderr; the program's pictures are GIFs.
         QTest::newRow("PNG cut in its data") << RigaDuePartite{"gif/5.gif", png(64, 64).left(png(64, 64).size() / 2), 2, ""};
-        QTest::newRow("not a picture") << RigaDuePartite{"gif/5.gif", QByteArray("questa non è una figura\n"), 1, ""};
-        QTest::newRow("a folder named 5.gif") << RigaDuePartite{"gif/5.gif", QByteArray("<folder>"), 1, ""};
+        QTest::newRow("not a picture") << RigaDuePartite{"gif/5.gif", QByteArray("questa non è una figura\n"), 1, "not a picture"};
+        QTest::newRow("a folder named 5.gif") << RigaDuePartite{"gif/5.gif", QByteArray("<folder>"), 1, "a folder"};
         QTest::newRow("GIF of 20000 x 20000") << RigaDuePartite{"gif/5.gif", gif(20000, 20000), 1, "too large (20000 x 20000)"};
         QTest::newRow("GIF of 5000 x 2") << RigaDuePartite{"gif/5.gif", gif(5000, 2), 1, "too large (5000 x 2)"};
         QTest::newRow("picture at the size limit") << RigaDuePartite{"gif/5.gif", png(4096, 2), 0, ""};
@@ -146,8 +175,14 @@ private slots:
             QVERIFY(QDir().mkpath(percorso));
         else if (dati != "<none>") {
             QFile f(percorso);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size());
+            const QByteArray d = dati == "<unreadable>" ? gif(1, 1) : dati;
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(d) == d.size());
+            if (dati == "<unreadable>")
+                QVERIFY(f.setPermissions({}));
         }
+        ComeUnAltroUtente altro;
+        if (dati == "<unreadable>" && QFile(percorso).open(QIODevice::ReadOnly))
+            QSKIP("this account reads files without permissions and cannot give that up");
         const auto lettore = PluginSuono::nuovoLettore();  // no sound server here: it falls back to the beep
         ModuloColoriSuoni::impostaLettore(lettore.get());
         for (int volta = 0; volta < 2; ++volta)
