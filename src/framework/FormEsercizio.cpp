@@ -16,7 +16,7 @@ FormEsercizio::FormEsercizio(Schermate::Id id) : Schermata(id)
 {
     // Long enough for the screen to show first, short enough that the child is still looking.
     annuncio.setSingleShot(true);
-    annuncio.setInterval(200);
+    annuncio.setInterval(120);
     connect(&annuncio, &QTimer::timeout, this, [this] {
         if (!caricata())
             return;
