@@ -1,17 +1,15 @@
 #include "Applicazione.h"
 
 #include "framework/Registro.h"
-#include "framework/Schermata.h"
 #include "services/Casuale.h"
 #include "services/Figure.h"
 #include "services/Voce.h"
+#include "ui/Controlli.h"
 #include "ui/Risorse.h"
-#include "ui/Tela.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
@@ -51,29 +49,6 @@ QSize dimensioneFigureMultiple()
     return QSize(qRound(migliore.width() * dpr), qRound(migliore.height() * dpr));
 }
 
-// Runs `dopo` once the window has painted for the first time, when the event loop is next idle.
-class DopoIlPrimoDisegno : public QObject {
-public:
-    DopoIlPrimoDisegno(QWidget* w, std::function<void()> dopo) : QObject(w), lavoro(std::move(dopo))
-    {
-        w->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint) {
-            o->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, lavoro);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> lavoro;
-};
-
 }  // namespace
 
 void prepara(QApplication& app)
@@ -97,17 +72,15 @@ void Main()
     Registro::mostra(Schermate::Id::FormAvvio);
     // What the title does not need is made while the child looks at it: the other fonts, and
     // the figures decoded on a worker thread.
-    Schermata& titolo = Registro::oggetto(Schermate::Id::FormAvvio);
-    if (Tela* tela = titolo.tela())
-        new DopoIlPrimoDisegno(tela, [] {
-            // A figure is decoded at its file's size for a moment before it is scaled down. With
-            // a fixed threshold such passing buffers get pages of their own and go back to the
-            // system when freed; left to adapt, the allocator would keep them as heap for the
-            // rest of the run. Set after the title, whose start it would slow with page faults.
-            mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-            Risorse::caricaCaratteri();
-            Figure::preparaInAnticipo();
-        });
+    Controlli::dopoIlPrimoDisegno([] {
+        // A figure is decoded at its file's size for a moment before it is scaled down. With
+        // a fixed threshold such passing buffers get pages of their own and go back to the
+        // system when freed; left to adapt, the allocator would keep them as heap for the
+        // rest of the run. Set after the title, whose start it would slow with page faults.
+        mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+        Risorse::caricaCaratteri();
+        Figure::preparaInAnticipo();
+    });
 }
 
 }  // namespace Applicazione

@@ -18,13 +18,17 @@ FormEsercizio::FormEsercizio(Schermate::Id id) : Schermata(id)
     annuncio.setSingleShot(true);
     annuncio.setInterval(120);
     connect(&annuncio, &QTimer::timeout, this, [this] {
-        if (!caricata())
-            return;
-        QStringList frasi = fraseAttuale();
-        if (annuncioConBottoni && !bottoni().isEmpty())
-            frasi.prepend(bottoni());
-        Voce::parla(frasi);
+        if (caricata())
+            Voce::parla(daDire(annuncioConBottoni));
     });
+}
+
+QStringList FormEsercizio::daDire(bool conBottoni) const
+{
+    QStringList frasi = fraseAttuale();
+    if (conBottoni && !bottoni().isEmpty())
+        frasi.prepend(bottoni());
+    return frasi;
 }
 
 void FormEsercizio::annuncia(bool conBottoni)
@@ -42,10 +46,7 @@ void FormEsercizio::avanti()
 void FormEsercizio::Altoparlante_Click()
 {
     annuncio.stop();
-    QStringList frasi = fraseAttuale();
-    if (!bottoni().isEmpty())
-        frasi.prepend(bottoni());
-    Voce::parla(frasi, true);
+    Voce::parla(daDire(true), true);
 }
 
 int16_t& FormEsercizio::contaEsatti() { return contiPropri() ? ContaEsatti : Modulo1::ContaEsatti; }
@@ -88,14 +89,9 @@ void FormEsercizio::collega()
     for (const Layout::Controllo& c : layout().controlli) {
         if (!c.risposta)
             continue;
-        const auto clic = [this, nome = c.nome, indice = c.indice] { rispondi(nome, indice); };
-        QWidget* w = controllo(c.nome, c.indice);
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            connect(b, &QAbstractButton::clicked, this, clic);
-        else if (auto* e = qobject_cast<Controlli::Etichetta*>(w))
-            connect(e, &Controlli::Etichetta::click, this, clic);
-        else if (auto* i = qobject_cast<Controlli::Immagine*>(w))
-            connect(i, &Controlli::Immagine::click, this, clic);
+        Controlli::suClic(controllo(c.nome, c.indice), this, [this, nome = c.nome, indice = c.indice] {
+            rispondi(nome, indice);
+        });
     }
 }
 

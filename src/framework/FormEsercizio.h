@@ -60,6 +60,8 @@ protected:
 private:
     void avanti();
     void annuncia(bool conBottoni);
+    // The exercise's sentences, after the names of its answer buttons if asked.
+    QStringList daDire(bool conBottoni) const;
     void Altoparlante_Click();
 
     QTimer annuncio;  // the short wait before the voice speaks a new exercise

@@ -41,17 +41,6 @@ bool premibile(const QWidget* w)
     return w && w->isEnabled() && w->isVisibleTo(w->window());
 }
 
-// A key press is the matching click: the same signal, so the same handler.
-void premi(QWidget* w)
-{
-    if (auto* b = qobject_cast<QAbstractButton*>(w))
-        b->click();
-    else if (auto* e = qobject_cast<Controlli::Etichetta*>(w))
-        emit e->click();
-    else if (auto* i = qobject_cast<Controlli::Immagine*>(w))
-        emit i->click();
-}
-
 bool invio(int k)
 {
     return k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space || k == Qt::Key_Select;
@@ -293,7 +282,8 @@ bool Schermata::usaTasto(int k)
             nota = true;
             QWidget* w = controllo(c.nome, c.indice);
             if (premibile(w)) {
-                premi(w);
+                // A key press is the matching click: the same signal, so the same handler.
+                Controlli::premi(w);
                 return true;
             }
         }
@@ -303,7 +293,7 @@ bool Schermata::usaTasto(int k)
     const bool giro = k == Qt::Key_Tab || k == Qt::Key_Backtab;
     if (invio(k)) {
         if (premibile(cursore))
-            premi(cursore);
+            Controlli::premi(cursore);
         return true;
     }
     if ((freccia && progetto.cursore == Layout::Cursore::Frecce) || (giro && progetto.cursore == Layout::Cursore::Tab)) {

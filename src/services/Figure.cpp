@@ -223,7 +223,7 @@ void preparaInAnticipo()
     if (!QCoreApplication::instance())
         return;
     calcolaDimensione();
-    QStringList percorsi;
+    QList<std::pair<int, QString>> figure;  // number and file, the file named here, on this thread
     int generazione;
     QSize dimensione;
     {
@@ -239,15 +239,15 @@ void preparaInAnticipo()
         }
         for (int n = 1; n <= Modulo1::NumeroPose; ++n)
             if (!s.pronte.contains(Percorsi::figura(n)))
-                percorsi << Percorsi::figura(n);
+                figure.append({n, Percorsi::figura(n)});
         generazione = s.generazione;
         dimensione = s.pronta;
     }
-    if (percorsi.isEmpty())
+    if (figure.isEmpty())
         return;
-    s.lavoratore->start([percorsi, generazione, dimensione] {
+    s.lavoratore->start([figure, generazione, dimensione] {
         Stato& s = stato();
-        for (const QString& percorso : percorsi) {
+        for (const auto& [numero, percorso] : figure) {
             {
                 QMutexLocker l(&s.mutex);
                 if (generazione != s.generazione)
@@ -255,7 +255,6 @@ void preparaInAnticipo()
                 if (s.pronte.contains(percorso))
                     continue;
             }
-            const int numero = percorso.section('/', -1).chopped(4).toInt();
             const Letta letta = leggi(percorso, dimensione, numero, true);
             QMutexLocker l(&s.mutex);
             conserva(s, generazione, percorso, dimensione, letta);

@@ -1,9 +1,10 @@
 #include "services/PluginSuono.h"
 
+#include "ui/Controlli.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QTimer>
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
@@ -108,40 +109,26 @@ private:
     }
 };
 
-// Starts the load after the paint it sees, once.
-class AlPrimoDisegno : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* e) override
+// Loads the plugin on a thread of its own, once.
+void avvia()
+{
     {
-        if (e->type() == QEvent::Paint) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                avvia();
-                deleteLater();
-            });
-        }
-        return false;
+        std::lock_guard l(mutex);
+        if (stato != Stato::DaCaricare)
+            return;
+        stato = Stato::InCorso;
     }
-    static void avvia()
-    {
-        {
-            std::lock_guard l(mutex);
-            if (stato != Stato::DaCaricare)
-                return;
-            stato = Stato::InCorso;
-        }
-        std::thread([programma = QCoreApplication::applicationDirPath()] {
-            const Interfaccia* i = carica(programma);
-            finisci(i, i ? std::unique_ptr<ModuloColoriSuoni::Lettore>(i->nuovoLettore()) : nullptr);
-        }).detach();
-    }
-};
+    std::thread([programma = QCoreApplication::applicationDirPath()] {
+        const Interfaccia* i = carica(programma);
+        finisci(i, i ? std::unique_ptr<ModuloColoriSuoni::Lettore>(i->nuovoLettore()) : nullptr);
+    }).detach();
+}
 
 }  // namespace
 
 void caricaDopoIlPrimoDisegno()
 {
-    QCoreApplication::instance()->installEventFilter(new AlPrimoDisegno);
+    Controlli::dopoIlPrimoDisegno(avvia);
 }
 
 const Interfaccia* interfaccia()

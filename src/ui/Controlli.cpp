@@ -5,6 +5,8 @@
 #include "ui/Tela.h"
 
 #include <QCache>
+#include <QCoreApplication>
+#include <QTimer>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
@@ -84,6 +86,52 @@ bool clickSopra(QWidget* w, QMouseEvent* e)
     return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
 }
 }  // namespace
+
+namespace {
+class AlPrimoDisegno : public QObject {
+public:
+    explicit AlPrimoDisegno(std::function<void()> dopo) : lavoro(std::move(dopo)) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                lavoro();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> lavoro;
+};
+}  // namespace
+
+void dopoIlPrimoDisegno(std::function<void()> dopo)
+{
+    QCoreApplication::instance()->installEventFilter(new AlPrimoDisegno(std::move(dopo)));
+}
+
+void suClic(QWidget* w, QObject* contesto, std::function<void()> f)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        QObject::connect(b, &QAbstractButton::clicked, contesto, f);
+    else if (auto* e = qobject_cast<Etichetta*>(w))
+        QObject::connect(e, &Etichetta::click, contesto, f);
+    else if (auto* i = qobject_cast<Immagine*>(w))
+        QObject::connect(i, &Immagine::click, contesto, f);
+}
+
+void premi(QWidget* w)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->click();
+    else if (auto* e = qobject_cast<Etichetta*>(w))
+        emit e->click();
+    else if (auto* i = qobject_cast<Immagine*>(w))
+        emit i->click();
+}
 
 void impostaRifacitore(Rifacitore r)
 {

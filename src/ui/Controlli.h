@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 namespace Controlli {
 
@@ -21,6 +22,15 @@ QPixmap disegno(const QString& nome, QSize dimensione);
 // at: sharp when the window grows, no larger than needed when it does not.
 using Rifacitore = QImage (*)(const QImage& immagine, QSize dimensione);
 void impostaRifacitore(Rifacitore r);
+
+// Runs `dopo` once, when the event loop is next idle after the program's first paint: work
+// that must not hold back the first window.
+void dopoIlPrimoDisegno(std::function<void()> dopo);
+
+// A click on any control that reports clicks (button, label, image) runs `f`; `premi` is the
+// same click from the keyboard, through the same signal.
+void suClic(QWidget* controllo, QObject* contesto, std::function<void()> f);
+void premi(QWidget* controllo);
 
 // A text label. Its text is kept exactly as set (CR LF included) and shown with line breaks.
 class Etichetta : public QLabel {
