@@ -33,28 +33,20 @@ using Schermate::Id;
 struct Voce {
     Id id;
     const char* nome;
-    const char* risposta;  // the first answer control; none on the title and the menu
-    int indice;
+    QString risposta;  // the first answer control its layout marks; none on the title and the menu
 };
-// Every screen of the program, in the order of Schermate::Id.
-constexpr Voce Tutte[] = {
-    {Id::FormAvvio, "FormAvvio", nullptr, -1},
-    {Id::FormMenu, "FormMenu", nullptr, -1},
-    {Id::Form1, "Form1", "Label3", 0},
-    {Id::Form2, "Form2", "Label3", 0},
-    {Id::Form3, "Form3", "Command1", -1},
-    {Id::Form4, "Form4", "Command1", -1},
-    {Id::Form5, "Form5", "Command1", -1},
-    {Id::Form6, "Form6", "Command1", -1},
-    {Id::Form7, "Form7", "Image1", 0},
-    {Id::Form8, "Form8", "Image1", 0},
-    {Id::Form9, "Form9", "Image1", 0},
-    {Id::Form10, "Form10", "Command1", -1},
-    {Id::FormDentroFuori1, "FormDentroFuori1", "Command1", -1},
-};
-static_assert(std::size(Tutte) == size_t(Schermate::Numero), "one row for every screen");
+// Every screen of the table of screens.
+std::vector<Voce> tutte()
+{
+    std::vector<Voce> v;
+    for (const Schermate::Voce& s : Schermate::tabella()) {
+        const QStringList r = chiaviRisposta(s.id);
+        v.push_back({s.id, s.nome, r.isEmpty() ? QString() : r.first()});
+    }
+    return v;
+}
 
-bool Esercizio(Id id) { return id != Id::FormAvvio && id != Id::FormMenu; }
+bool Esercizio(Id id) { return Schermate::esercizio(id); }
 
 // The program as it runs, less the loudspeaker: real random draws, a recording player, and the
 // figure pictures the build made (or plain ones when the build has not made them yet).
@@ -146,7 +138,7 @@ void BenchGenera(benchmark::State& state, Id id, bool fredda)
         clicca(avanti);
         Dipingi();
     }
-    if (avanti->isEnabled() && Esercizio(id) && id != Id::Form10 && id != Id::FormDentroFuori1)
+    if (avanti->isEnabled() && Schermate::voce(id).cornice == Layout::Cornice::A)
         state.SkipWithError("\"avanti\" stayed enabled: no new exercise was built");
     Chiudi(id);
 }
@@ -170,7 +162,7 @@ void BenchRisposta(benchmark::State& state, const Voce& v)
     Registro::mostra(v.id);
     Schermata& s = Registro::oggetto(v.id);
     Dipingi();
-    QWidget* risposta = s.controllo(v.risposta, v.indice);
+    QWidget* risposta = controllo(s, v.risposta);
     QWidget* si = s.controllo("ComandoIconaSi");
     QWidget* no = s.controllo("ComandoIconaNo");
     si->hide();
@@ -297,7 +289,7 @@ public:
             return s;
         };
         double peggiore = 0;
-        for (const Voce& v : Tutte) {
+        for (const Voce& v : tutte()) {
             const std::string n = v.nome;
             const auto a = m("open/" + n), af = m("open_cold/" + n), gf = m("new_exercise_cold/" + n),
                        gc = m("new_exercise_warm/" + n), d = m("paint/" + n), r = m("answer_click/" + n);
@@ -352,7 +344,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&n, argomenti.data());
 
     const auto ms = [](benchmark::internal::Benchmark* x) { x->Unit(benchmark::kMillisecond)->UseRealTime(); };
-    for (const Voce& v : Tutte) {
+    for (const Voce& v : tutte()) {
         const std::string n = v.nome;
         ms(benchmark::RegisterBenchmark(("open/" + n).c_str(), BenchApri, v.id, false));
         if (Esercizio(v.id)) {
@@ -361,7 +353,7 @@ int main(int argc, char** argv)
             ms(benchmark::RegisterBenchmark(("new_exercise_warm/" + n).c_str(), BenchGenera, v.id, false));
         }
         ms(benchmark::RegisterBenchmark(("paint/" + n).c_str(), BenchDisegna, v.id));
-        if (v.risposta)
+        if (!v.risposta.isEmpty())
             ms(benchmark::RegisterBenchmark(("answer_click/" + n).c_str(), BenchRisposta, v));
     }
     ms(benchmark::RegisterBenchmark("figure_read_cold", LeggiFigura));
