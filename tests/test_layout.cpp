@@ -64,6 +64,20 @@ private slots:
         }
     }
 
+    // The loudspeakers stand in free space: they cover no designed control.
+    void altoparlantiNelloSpazioLibero()
+    {
+        Ambiente a;
+        for (const Schermate::Voce& v : Schermate::tabella()) {
+            Schermata& s = apri(v.id);
+            for (const char* nome : {"Altoparlante", "Voce"})
+                if (QWidget* w = s.controllo(nome))
+                    for (QWidget* altro : s.tela()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                        QVERIFY2(altro == w || altro->objectName().isEmpty() || !altro->geometry().intersects(w->geometry()),
+                                 qPrintable(QString(v.nome) + ": " + nome + " covers " + altro->objectName()));
+        }
+    }
+
     void margineColColoreDelloSfondo()
     {
         Ambiente a;

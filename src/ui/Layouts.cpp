@@ -408,7 +408,7 @@ Schermo conCornice(Schermo s, Cornice cornice)
     s.controlli << avanti;
     // The loudspeaker that says the exercise's sentence again: in free space under the counts.
     Controllo altoparlante = immagine("Altoparlante", -1,
-                                      a ? Rettangolo{.sinistra = 7320, .alto = 3240, .larghezza = 900, .altezza = 900}
+                                      a ? Rettangolo{.sinistra = 8640, .alto = 3240, .larghezza = 840, .altezza = 840}
                                         : Rettangolo{.sinistra = 8160, .alto = 1560, .larghezza = 900, .altezza = 900},
                                       "altoparlante");
     altoparlante.puntatore = true;
