@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
@@ -153,12 +154,17 @@ void Schermata::costruisci()
     finestra = new Finestra;
     finestra->setWindowTitle(progetto.titolo);
     if (!progetto.icona.isEmpty()) {
-        QIcon icona;
-        // Up to 128 px: drawing a 256 px one cost more than all the smaller ones together and
-        // held the title window back by about 4 ms at every start; larger is scaled from 128.
-        for (int lato : {16, 24, 32, 48, 64, 128})
-            icona.addPixmap(disegno(progetto.icona, QSize(lato, lato)));
-        finestra->setWindowIcon(icona);
+        // The icon belongs to the window manager's frame, not to the screen: drawn once the
+        // window has painted, it no longer holds the title back at start.
+        dopoIlPrimoDisegno([f = QPointer<Finestra>(finestra), nome = progetto.icona] {
+            if (!f)
+                return;
+            QIcon icona;
+            // Up to 128 px: a 256 px one costs more than all the smaller ones together; larger is scaled from 128.
+            for (int lato : {16, 24, 32, 48, 64, 128})
+                icona.addPixmap(disegno(nome, QSize(lato, lato)));
+            f->setWindowIcon(icona);
+        });
     }
     connect(finestra, &Finestra::chiusa, this, &Schermata::Unload);
 
@@ -222,10 +228,12 @@ void Schermata::costruisci()
         w->setObjectName(chiave);
         if (c.puntatore)
             w->setCursor(puntatore());
+        // Placed before it is made visible: a control shown without a size of its own would
+        // first be fitted to its text, which loads the font for nothing.
+        canvas->aggiungi(w, c);
         w->setEnabled(c.abilitato);
         w->setVisible(c.visibile);
         w->installEventFilter(this);
-        canvas->aggiungi(w, c);
         controlli.insert(chiave, w);
     }
     canvas->installEventFilter(this);

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QtDebug>
+#include <fontconfig/fontconfig.h>
+#include <sched.h>
 
 namespace Risorse {
 
@@ -44,6 +46,19 @@ const QString& arial()
 }
 
 }  // namespace
+
+void preparaCaratteri(std::future<void> applicazione)
+{
+    // Only on a core that would otherwise idle: the display connection made meanwhile comes
+    // first. Were it starved, Qt would read the configuration itself when the title needs it.
+    const sched_param normale{};
+    sched_setscheduler(0, SCHED_IDLE, &normale);
+    FcInit();
+    // The title may wait for what follows: never at the lowest priority.
+    sched_setscheduler(0, SCHED_OTHER, &normale);
+    applicazione.wait();
+    comic();
+}
 
 void caricaCaratteri()
 {

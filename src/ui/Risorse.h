@@ -3,9 +3,14 @@
 // ui/risorse.cmake), so every machine shows the same letters and pictures.
 #include <QString>
 #include <QStringList>
+#include <future>
 
 namespace Risorse {
 
+// Made to run on a thread of its own from the start of the program: reads the system's font
+// configuration, which Qt would otherwise read at the title's first text, then, once the
+// application exists, adds the title's font. A screen asking for it meanwhile waits.
+void preparaCaratteri(std::future<void> applicazione);
 // Adds every carried font as an application font; calling it again does nothing.
 // Needs the QGuiApplication to exist.
 void caricaCaratteri();
