@@ -9,7 +9,6 @@
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
 
 namespace {
@@ -129,11 +128,7 @@ private slots:
         QTest::failOnWarning(QRegularExpression(".*"));
         QCOMPARE(Risorse::nomiDisegni().size(), 25);
         for (const QString& nome : Risorse::nomiDisegni()) {
-            QImage img(66, 66, QImage::Format_ARGB32_Premultiplied);
-            img.fill(Qt::transparent);
-            QPainter p(&img);
-            QSvgRenderer(Risorse::percorsoDisegno(nome)).render(&p);
-            p.end();
+            const QImage img = Controlli::disegno(nome, QSize(66, 66)).toImage();
             int pieni = 0;
             for (int i = 0; i < 66 * 66; ++i)
                 pieni += qAlpha(img.pixel(i % 66, i / 66)) > 0;

@@ -153,19 +153,6 @@ void Schermata::costruisci()
     using namespace Controlli;
     finestra = new Finestra;
     finestra->setWindowTitle(progetto.titolo);
-    if (!progetto.icona.isEmpty()) {
-        // The icon belongs to the window manager's frame, not to the screen: drawn once the
-        // window has painted, it no longer holds the title back at start.
-        dopoIlPrimoDisegno([f = QPointer<Finestra>(finestra), nome = progetto.icona] {
-            if (!f)
-                return;
-            QIcon icona;
-            // Up to 128 px: a 256 px one costs more than all the smaller ones together; larger is scaled from 128.
-            for (int lato : {16, 24, 32, 48, 64, 128})
-                icona.addPixmap(disegno(nome, QSize(lato, lato)));
-            f->setWindowIcon(icona);
-        });
-    }
     connect(finestra, &Finestra::chiusa, this, &Schermata::Unload);
 
     canvas = new Tela(progetto.larghezza, progetto.altezza);
@@ -178,6 +165,7 @@ void Schermata::costruisci()
         voci.insert(v.nome, a);
     }
 
+    QList<QPointer<QWidget>> conMano;
     for (const Layout::Controllo& c : progetto.controlli) {
         QWidget* padre = c.contenitore.isEmpty() ? static_cast<QWidget*>(canvas) : controlli.value(c.contenitore);
         if (!padre)
@@ -227,7 +215,7 @@ void Schermata::costruisci()
         const QString chiave = Layout::chiave(c.nome, c.indice);
         w->setObjectName(chiave);
         if (c.puntatore)
-            w->setCursor(puntatore());
+            conMano << w;
         // Placed before it is made visible: a control shown without a size of its own would
         // first be fitted to its text, which loads the font for nothing.
         canvas->aggiungi(w, c);
@@ -236,6 +224,21 @@ void Schermata::costruisci()
         w->installEventFilter(this);
         controlli.insert(chiave, w);
     }
+    // The window's icon and the hand over what can be clicked belong to the window manager and
+    // the pointer, not to the screen: drawn once the window has painted, they do not hold the
+    // title back at start.
+    dopoIlPrimoDisegno([f = QPointer<Finestra>(finestra), icona = progetto.icona, conMano] {
+        for (QWidget* w : conMano)
+            if (w)
+                w->setCursor(puntatore());
+        if (!f || icona.isEmpty())
+            return;
+        QIcon i;
+        // Up to 128 px: a 256 px one costs more than all the smaller ones together; larger is scaled from 128.
+        for (int lato : {16, 24, 32, 48, 64, 128})
+            i.addPixmap(disegno(icona, QSize(lato, lato)));
+        f->setWindowIcon(i);
+    });
     canvas->installEventFilter(this);
     finestra->installEventFilter(this);
     evidenza = new Evidenza(canvas);

@@ -8,13 +8,13 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QFile>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgRenderer>
+#include <QSet>
 #include <cstdio>
 #include <memory>
-#include <unordered_map>
 
 namespace Controlli {
 
@@ -31,24 +31,23 @@ QPixmap disegno(const QString& nome, QSize dimensione)
     const QString chiave = nome + '@' + QString::number(dimensione.width()) + 'x' + QString::number(dimensione.height());
     if (QPixmap* p = cache.object(chiave))
         return *p;
-    // Each drawing is parsed once and kept for the whole run; the map owns it, so it goes at exit.
-    static std::unordered_map<QString, std::unique_ptr<QSvgRenderer>> disegni;
-    std::unique_ptr<QSvgRenderer>& r = disegni[nome];
-    if (!r) {
-        r = std::make_unique<QSvgRenderer>(Risorse::percorsoDisegno(nome));
-        if (!r->isValid())
-            std::fprintf(stderr, "bussolino: picture \"%s\" is missing from the program\n", qPrintable(nome));
-    }
     QPixmap p(dimensione);
     p.fill(Qt::transparent);
-    if (r->isValid()) {
-        QPainter painter(&p);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        // Keep the drawing's proportions, centred in the box.
-        QSizeF s = r->defaultSize();
-        s.scale(dimensione, Qt::KeepAspectRatio);
-        r->render(&painter, QRectF(QPointF((dimensione.width() - s.width()) / 2, (dimensione.height() - s.height()) / 2), s));
+    // Read through Qt's picture plugin, which brings in the drawing library with the first
+    // drawing painted rather than before the title window can show.
+    QImageReader lettore(Risorse::percorsoDisegno(nome), "svg");
+    // Keep the drawing's proportions, centred in the box.
+    QSize s = lettore.size();
+    s.scale(dimensione, Qt::KeepAspectRatio);
+    lettore.setScaledSize(s);
+    const QImage immagine = s.isEmpty() ? QImage() : lettore.read();
+    if (immagine.isNull()) {
+        static QSet<QString> mancanti;  // said once a drawing, whatever the sizes asked
+        if (!mancanti.contains(nome))
+            std::fprintf(stderr, "bussolino: picture \"%s\" is missing from the program\n", qPrintable(nome));
+        mancanti.insert(nome);
+    } else {
+        QPainter(&p).drawImage((dimensione.width() - s.width()) / 2, (dimensione.height() - s.height()) / 2, immagine);
     }
     cache.insert(chiave, new QPixmap(p), qMax(1, int(qint64(p.width()) * p.height() * 4 / 1024)));
     return p;
