@@ -29,24 +29,15 @@ QSize dimensioneFigureMultiple()
     const qreal dpr = schermo ? schermo->devicePixelRatio() : 1.0;
     // Edges rounded as the canvas rounds them, so the size is exactly the one painted.
     auto px = [](int twip) { return int(std::lround(double(twip) / Layout::TwipPerPixel)); };
-    QSize migliore;
-    int quante = 0;
-    for (const Schermate::Voce& v : Schermate::tabella()) {
-        QHash<QSize, int> figure;
+    QList<QSize> misure;
+    for (const Schermate::Voce& v : Schermate::tabella())
         for (const Layout::Controllo& c : Schermate::layout(v.id).controlli)
             if (c.tipo == Layout::Tipo::Immagine && c.disegno.isEmpty()) {
                 const Layout::Rettangolo& r = c.posto;
-                figure[QSize(px(r.sinistra + r.larghezza) - px(r.sinistra), px(r.alto + r.altezza) - px(r.alto))]++;
+                misure << QSize(px(r.sinistra + r.larghezza) - px(r.sinistra), px(r.alto + r.altezza) - px(r.alto));
             }
-        for (auto it = figure.cbegin(); it != figure.cend(); ++it)
-            if (it.value() > quante) {
-                quante = it.value();
-                migliore = it.key();
-            }
-    }
-    if (quante < 2)
-        return {};
-    return QSize(qRound(migliore.width() * dpr), qRound(migliore.height() * dpr));
+    const QSize m = Figure::misuraComune(misure);
+    return m.isValid() ? QSize(qRound(m.width() * dpr), qRound(m.height() * dpr)) : QSize();
 }
 
 }  // namespace

@@ -118,6 +118,13 @@ private slots:
             QCOMPARE(i.size(), lato);
             QCOMPARE(posaMostrata(i), n);
         }
+        // Made larger (F11 on a whiteboard), it gets all 56 ready at its new size.
+        f.window()->resize(f.window()->size() * 2);
+        QTest::qWait(1);
+        Figure::attendiPreparazione();
+        for (int n : {1, 56})
+            QCOMPARE(Figure::carica(n).size(), im->size() * im->devicePixelRatioF());
+        QVERIFY(im->size() * im->devicePixelRatioF() != lato);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "framework/Schermata.h"
 
 #include "framework/Registro.h"
+#include "services/Figure.h"
 
 #include "ui/Controlli.h"
 #include "ui/Tela.h"
@@ -158,6 +159,7 @@ void Schermata::costruisci()
     canvas = new Tela(progetto.larghezza, progetto.altezza);
     canvas->impostaSfondo(progetto.sfondo);
     finestra->setCentralWidget(canvas);
+    connect(canvas, &Tela::collocata, this, &Schermata::figureAllaMisura);
 
     for (const Layout::VoceMenu& v : progetto.menu) {
         QAction* a = finestra->menuBar()->addAction(v.testo);
@@ -252,6 +254,19 @@ void Schermata::costruisci()
     const auto primo = std::find_if(t.begin(), t.end(), premibile);
     cursore = primo == t.end() ? nullptr : *primo;
     mostraCursore();
+}
+
+void Schermata::figureAllaMisura()
+{
+    // A screen that shows several figures at once keeps all 56 ready at the size it shows them,
+    // so a window made larger (maximised, F11 on a whiteboard) brings each new exercise at once.
+    QList<QSize> misure;
+    for (const Layout::Controllo& c : progetto.controlli)
+        if (c.tipo == Layout::Tipo::Immagine && c.disegno.isEmpty())
+            if (const QWidget* w = controllo(c.nome, c.indice))
+                misure << Controlli::inPixelDispositivo(w, w->size());
+    if (const QSize m = Figure::misuraComune(misure); m.isValid() && Figure::impostaDimensionePronta(m))
+        Figure::preparaInAnticipo();
 }
 
 bool Schermata::eventFilter(QObject* o, QEvent* e)

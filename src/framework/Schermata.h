@@ -72,6 +72,7 @@ protected:
 
 private:
     void costruisci();
+    void figureAllaMisura();
     bool tasto(int k, Qt::KeyboardModifiers mod);
     bool usaTasto(int k);
     QList<QWidget*> tappe() const;  // in reading order

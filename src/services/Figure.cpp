@@ -204,17 +204,30 @@ QImage carica(int numero)
     return sulSchermo(numero, pronta);
 }
 
-void impostaDimensionePronta(QSize dimensione)
+bool impostaDimensionePronta(QSize dimensione)
 {
     registra();
     Stato& s = stato();
     QMutexLocker l(&s.mutex);
     s.calcola = nullptr;
     if (dimensione == s.pronta)
-        return;
+        return false;
     s.pronta = dimensione;
     s.pronte.clear();
     ++s.generazione;
+    return true;
+}
+
+QSize misuraComune(const QList<QSize>& misure)
+{
+    QSize migliore;
+    int quante = 1;
+    for (const QSize& m : misure)
+        if (const int n = int(misure.count(m)); n > quante) {
+            quante = n;
+            migliore = m;
+        }
+    return migliore;
 }
 
 void preparaInAnticipo()

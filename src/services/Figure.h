@@ -5,6 +5,7 @@
 // that is missing or unreadable gives an empty picture and one line on stderr naming it and the
 // reason, never a dialog.
 #include <QImage>
+#include <QList>
 #include <QSize>
 
 namespace Figure {
@@ -17,10 +18,14 @@ QImage carica(int numero);
 // The figure at exactly `dimensione` device pixels, made from the file when not kept already.
 QImage sulSchermo(int numero, QSize dimensione);
 
-// The size at which all 56 figures are kept ready. Setting it changes nothing yet. The second
-// form works it out only when a figure is first wanted, not while the program starts.
-void impostaDimensionePronta(QSize dimensione);
+// The size at which all 56 figures are kept ready; true when it changed (those ready at the old
+// size are let go; nothing is made yet). The second form works it out only when a figure is
+// first wanted, not while the program starts.
+bool impostaDimensionePronta(QSize dimensione);
 void impostaDimensionePronta(QSize (*calcola)());
+// The size of a screen that shows several figures at once: the one most of `misure` share, when
+// at least two do; else an invalid size.
+QSize misuraComune(const QList<QSize>& misure);
 // Decodes every figure not yet ready at that size on a worker thread, when the program is idle.
 void preparaInAnticipo();
 // Waits until the worker is done (tests and benchmarks that want the state after a moment of play).

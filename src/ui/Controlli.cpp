@@ -53,14 +53,14 @@ QPixmap disegno(const QString& nome, QSize dimensione)
     return p;
 }
 
-namespace {
-Rifacitore rifacitore = nullptr;
-
 QSize inPixelDispositivo(const QWidget* w, QSize s)
 {
     const qreal dpr = w->devicePixelRatioF();
     return QSize(qRound(s.width() * dpr), qRound(s.height() * dpr));
 }
+
+namespace {
+Rifacitore rifacitore = nullptr;
 
 QPixmap disegnoPer(const QWidget* w, const QString& nome, QSize logica)
 {

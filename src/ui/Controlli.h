@@ -23,8 +23,11 @@ QPixmap disegno(const QString& nome, QSize dimensione);
 using Rifacitore = QImage (*)(const QImage& immagine, QSize dimensione);
 void impostaRifacitore(Rifacitore r);
 
-// Runs `dopo` once, when the event loop is next idle after the program's first paint: work
-// that must not hold back the first window.
+// The size in device pixels that `w` shows something of logical size `s` at.
+QSize inPixelDispositivo(const QWidget* w, QSize s);
+
+// Runs `dopo` once, when the event loop is next idle after the next paint: work that must not
+// hold back a window's first appearance.
 void dopoIlPrimoDisegno(std::function<void()> dopo);
 
 // A click on any control that reports clicks (button, label, image) runs `f`; `premi` is the

@@ -74,6 +74,7 @@ void Tela::applica()
 void Tela::resizeEvent(QResizeEvent*)
 {
     applica();
+    emit collocata();
 }
 
 void Tela::paintEvent(QPaintEvent*)

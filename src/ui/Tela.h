@@ -23,6 +23,10 @@ public:
     QPoint origine() const { return scostamento; }
     QSize sizeHint() const override { return dimensioneProgettata(); }
 
+signals:
+    // Every control has been placed again for a new window size.
+    void collocata();
+
 protected:
     void resizeEvent(QResizeEvent*) override;
     void paintEvent(QPaintEvent*) override;
