@@ -20,24 +20,32 @@ namespace Applicazione {
 
 namespace {
 
-// The size, in device pixels, of the figures on the screens that show several at once: those
-// are the ones that cannot be read from their files in the moment of a click, so all 56 are
-// kept ready at it. A screen with one figure reads it when it is drawn.
-QSize dimensioneFigureMultiple()
+// The sizes, in device pixels, at which the figures are kept: that of the screens that show
+// several at once, which cannot read six files in the moment of a click, and the largest a
+// screen shows one at.
+Figure::Dimensioni dimensioniFigure()
 {
     const QScreen* schermo = QGuiApplication::primaryScreen();
     const qreal dpr = schermo ? schermo->devicePixelRatio() : 1.0;
     // Edges rounded as the canvas rounds them, so the size is exactly the one painted.
     auto px = [](int twip) { return int(std::lround(double(twip) / Layout::TwipPerPixel)); };
     QList<QSize> misure;
-    for (const Schermate::Voce& v : Schermate::tabella())
+    QSize riserva;
+    for (const Schermate::Voce& v : Schermate::tabella()) {
+        QList<QSize> qui;
         for (const Layout::Controllo& c : Schermate::layout(v.id).controlli)
             if (c.tipo == Layout::Tipo::Immagine && c.disegno.isEmpty()) {
                 const Layout::Rettangolo& r = c.posto;
-                misure << QSize(px(r.sinistra + r.larghezza) - px(r.sinistra), px(r.alto + r.altezza) - px(r.alto));
+                qui << QSize(px(r.sinistra + r.larghezza) - px(r.sinistra), px(r.alto + r.altezza) - px(r.alto));
             }
-    const QSize m = Figure::misuraComune(misure);
-    return m.isValid() ? QSize(qRound(m.width() * dpr), qRound(m.height() * dpr)) : QSize();
+        if (qui.size() == 1)
+            riserva = riserva.expandedTo(qui.first());
+        misure << qui;
+    }
+    const auto dispositivo = [dpr](QSize m) {
+        return m.isValid() ? QSize(qRound(m.width() * dpr), qRound(m.height() * dpr)) : QSize();
+    };
+    return {dispositivo(Figure::misuraComune(misure)), dispositivo(riserva)};
 }
 
 }  // namespace
@@ -50,7 +58,7 @@ void prepara(QApplication& app)
         Voce::impostaAttiva(false);
     // The carried fonts are added when a screen first asks for their family: the title needs
     // only its own; the rest come once the title has painted (see Main).
-    Figure::impostaDimensionePronta(&dimensioneFigureMultiple);
+    Figure::impostaDimensioni(&dimensioniFigure);
     static QTranslator italiano;
     if (italiano.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -258,14 +258,16 @@ void Schermata::costruisci()
 
 void Schermata::figureAllaMisura()
 {
-    // A screen that shows several figures at once keeps all 56 ready at the size it shows them,
-    // so a window made larger (maximised, F11 on a whiteboard) brings each new exercise at once.
+    // The figures are kept ready at the size this screen shows them (all 56 when it shows several
+    // at once; compressed, at least as large, when it shows one), so a window made larger
+    // (maximised, F11 on a whiteboard) still brings each new exercise at once.
     QList<QSize> misure;
     for (const Layout::Controllo& c : progetto.controlli)
         if (c.tipo == Layout::Tipo::Immagine && c.disegno.isEmpty())
             if (const QWidget* w = controllo(c.nome, c.indice))
                 misure << Controlli::inPixelDispositivo(w, w->size());
-    if (const QSize m = Figure::misuraComune(misure); m.isValid() && Figure::impostaDimensionePronta(m))
+    const QSize m = Figure::misuraComune(misure);
+    if ((m.isValid() && Figure::impostaDimensionePronta(m)) || (misure.size() == 1 && Figure::impostaDimensioneRiserva(misure.first())))
         Figure::preparaInAnticipo();
 }
 

@@ -18,11 +18,20 @@ QImage carica(int numero);
 // The figure at exactly `dimensione` device pixels, made from the file when not kept already.
 QImage sulSchermo(int numero, QSize dimensione);
 
+// The size of the screens that show several figures at once, where all 56 are kept ready, and
+// the largest size a screen shows one figure at, where all 56 are kept compressed.
+struct Dimensioni {
+    QSize pronta;
+    QSize riserva;
+};
 // The size at which all 56 figures are kept ready; true when it changed (those ready at the old
-// size are let go; nothing is made yet). The second form works it out only when a figure is
-// first wanted, not while the program starts.
+// size are let go; nothing is made yet). impostaDimensioni has both worked out only when a
+// figure is first wanted, not while the program starts.
 bool impostaDimensionePronta(QSize dimensione);
-void impostaDimensionePronta(QSize (*calcola)());
+void impostaDimensioni(Dimensioni (*calcola)());
+// The compressed copies are kept large enough for `dimensione` too (a window made larger), or
+// back at the designed size; true when that changed (the old copies are let go; nothing is made yet).
+bool impostaDimensioneRiserva(QSize dimensione);
 // The size of a screen that shows several figures at once: the one most of `misure` share, when
 // at least two do; else an invalid size.
 QSize misuraComune(const QList<QSize>& misure);
