@@ -152,21 +152,22 @@ void LettoreAudio::Condiviso::riempi(QByteArray& blocco)
     }
 }
 
-const QByteArray& LettoreAudio::decodificato(const QString& percorso)
+QByteArray LettoreAudio::decodificato(const QString& percorso, bool tieni)
 {
-    auto it = decodificati.constFind(percorso);
-    if (it == decodificati.constEnd()) {
-        QString problema;
-        it = decodificati.insert(percorso, decodifica(percorso, &problema));
-        if (it->isEmpty())
-            std::fprintf(stderr, "bussolino: cannot play sound %s: %s\n", qPrintable(percorso), qPrintable(problema));
-    }
-    return *it;
+    if (auto it = decodificati.constFind(percorso); it != decodificati.constEnd())
+        return *it;
+    QString problema;
+    const QByteArray pcm = decodifica(percorso, &problema);
+    if (pcm.isEmpty())
+        std::fprintf(stderr, "bussolino: cannot play sound %s: %s\n", qPrintable(percorso), qPrintable(problema));
+    if (tieni || pcm.isEmpty())
+        decodificati.insert(percorso, pcm);
+    return pcm;
 }
 
 void LettoreAudio::suona(const QString& percorso)
 {
-    const QByteArray& pcm = decodificato(percorso);
+    const QByteArray pcm = decodificato(percorso, true);
     if (pcm.isEmpty()) {
         QApplication::beep();
         return;
@@ -182,7 +183,7 @@ void LettoreAudio::suona(const QString& percorso)
 
 void LettoreAudio::accoda(const QString& percorso)
 {
-    const QByteArray& pcm = decodificato(percorso);
+    const QByteArray pcm = decodificato(percorso, false);
     if (pcm.isEmpty())
         return;
     std::lock_guard l(condiviso->mutex);

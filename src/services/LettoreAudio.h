@@ -26,10 +26,13 @@ public:
     struct Condiviso;  // what the feeding thread shares with the player
 
 private:
-    const QByteArray& decodificato(const QString& percorso);
+    // The short answer sounds are kept decoded for the run; the spoken sentences, long and heard
+    // about once an exercise, are decoded when queued and let go once played. A file that cannot
+    // be played is said once.
+    QByteArray decodificato(const QString& percorso, bool tieni);
 
     std::shared_ptr<Condiviso> condiviso;
     QObject ricevitore;  // on the user-interface thread: the alert sound is given there
-    QHash<QString, QByteArray> decodificati;
+    QHash<QString, QByteArray> decodificati;  // kept, or empty for a file that cannot be played
     std::thread filo;
 };
