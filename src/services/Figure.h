@@ -1,7 +1,8 @@
 #pragma once
 // The one loader of figure pictures. A figure is kept only at the size it is shown at, never at
-// its file's 600 x 600: all 56 at the size of the screens that show several at once, decoded
-// ahead of need on a worker thread; at any other size only by the control showing it. A file
+// its file's 600 x 600: all 56 at the size of the screens that show several at once, and all 56
+// compressed at the largest size a screen shows one at, both made ahead of need on a worker
+// thread; at any other size only by the control showing it. A file
 // that is missing or unreadable gives an empty picture and one line on stderr naming it and the
 // reason, never a dialog.
 #include <QImage>
