@@ -4,20 +4,19 @@
 #include "ui/Risorse.h"
 
 #include <QApplication>
-#include <future>
 #include <thread>
 
 int main(int argc, char** argv)
 {
-    // The title's font is made ready on a thread of its own while Qt connects to the display.
-    std::promise<void> applicazione;
-    std::thread caratteri(Risorse::preparaCaratteri, applicazione.get_future());
+    // The system's font configuration is read while Qt connects to the display, and the title's
+    // font is added on a thread of its own once the application exists.
+    Risorse::leggiConfigurazioneCaratteri();
     QApplication app(argc, argv);
-    applicazione.set_value();
+    std::thread carattereTitolo(Risorse::aggiungiCarattereTitolo);
     Applicazione::prepara(app);
     PluginSuono::caricaDopoIlPrimoDisegno();
     Applicazione::Main();
-    caratteri.join();
+    carattereTitolo.join();
     const int esito = app.exec();
     // The windows go while the application still exists.
     Registro::distruggi();

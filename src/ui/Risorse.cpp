@@ -4,7 +4,10 @@
 #include <QFontDatabase>
 #include <QtDebug>
 #include <fontconfig/fontconfig.h>
+#include <chrono>
+#include <future>
 #include <sched.h>
+#include <thread>
 
 namespace Risorse {
 
@@ -45,18 +48,32 @@ const QString& arial()
     return f;
 }
 
+// Ready once the font configuration has been read on its own thread.
+std::shared_future<void>& configurazioneLetta()
+{
+    static std::shared_future<void> f;
+    return f;
+}
+
 }  // namespace
 
-void preparaCaratteri(std::future<void> applicazione)
+void leggiConfigurazioneCaratteri()
 {
-    // Only on a core that would otherwise idle: the display connection made meanwhile comes
-    // first. Were it starved, Qt would read the configuration itself when the title needs it.
-    const sched_param normale{};
-    sched_setscheduler(0, SCHED_IDLE, &normale);
-    FcInit();
-    // The title may wait for what follows: never at the lowest priority.
-    sched_setscheduler(0, SCHED_OTHER, &normale);
-    applicazione.wait();
+    std::promise<void> fatto;
+    configurazioneLetta() = fatto.get_future().share();
+    std::thread([fatto = std::move(fatto)]() mutable {
+        // Only on a core that would otherwise idle: the display connection made meanwhile comes first.
+        const sched_param inattivo{};
+        sched_setscheduler(0, SCHED_IDLE, &inattivo);
+        FcInit();
+        fatto.set_value();
+    }).detach();
+}
+
+void aggiungiCarattereTitolo()
+{
+    if (configurazioneLetta().valid())
+        configurazioneLetta().wait_for(std::chrono::milliseconds(20));
     comic();
 }
 
