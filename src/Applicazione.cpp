@@ -34,7 +34,7 @@ Figure::Dimensioni dimensioniFigure()
     for (const Schermate::Voce& v : Schermate::tabella()) {
         QList<QSize> qui;
         for (const Layout::Controllo& c : Schermate::layout(v.id).controlli)
-            if (c.tipo == Layout::Tipo::Immagine && c.disegno.isEmpty()) {
+            if (c.figura()) {
                 const Layout::Rettangolo& r = c.posto;
                 qui << QSize(px(r.sinistra + r.larghezza) - px(r.sinistra), px(r.alto + r.altezza) - px(r.alto));
             }

@@ -263,7 +263,7 @@ void Schermata::figureAllaMisura()
     // (maximised, F11 on a whiteboard) still brings each new exercise at once.
     QList<QSize> misure;
     for (const Layout::Controllo& c : progetto.controlli)
-        if (c.tipo == Layout::Tipo::Immagine && c.disegno.isEmpty())
+        if (c.figura())
             if (const QWidget* w = controllo(c.nome, c.indice))
                 misure << Controlli::inPixelDispositivo(w, w->size());
     const QSize m = Figure::misuraComune(misure);

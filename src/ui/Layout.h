@@ -62,6 +62,9 @@ struct Controllo {
     bool risposta = false;         // an answer: the exercise frame connects, enables and disables it
     QVector<int> tasti;            // keys (Qt::Key) that press it as a click would
     bool tappa = false;            // the keyboard cursor stops on it
+
+    // A picture box showing a figure, not a carried drawing.
+    bool figura() const { return tipo == Tipo::Immagine && disegno.isEmpty(); }
 };
 
 enum class Ruolo { Azzera, Informazioni, Esci };
