@@ -31,9 +31,26 @@ struct Letta {
     QString problema;
 };
 
-// Opens the file ourselves, so that a refusal is told by its real cause rather than by the
-// image reader's "File not found" for every failure.
-Letta leggi(const QString& percorso, QSize dimensione, int numero, bool daTenere)
+// The figure at `dimensione` (its own size when none) in the format it is kept or drawn in,
+// carrying its number.
+QImage adatta(QImage immagine, QSize dimensione, int numero, bool daTenere)
+{
+    if (dimensione.isValid() && !dimensione.isEmpty() && immagine.size() != dimensione)
+        immagine = immagine.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Kept for the whole run: three bytes a pixel for an opaque figure, a quarter less than 32
+    // bits; the control showing it converts its own copy once. Otherwise the formats the
+    // raster painter copies without converting.
+    if (immagine.hasAlphaChannel())
+        immagine.convertTo(QImage::Format_ARGB32_Premultiplied);
+    else
+        immagine.convertTo(daTenere ? QImage::Format_RGB888 : QImage::Format_RGB32);
+    immagine.setText(Etichetta, QString::number(numero));
+    return immagine;
+}
+
+// The figure as its file holds it. Opens the file ourselves, so that a refusal is told by its
+// real cause rather than by the image reader's "File not found" for every failure.
+Letta leggi(const QString& percorso)
 {
     const QByteArray nome = QFile::encodeName(percorso);
     const int fd = ::open(nome.constData(), O_RDONLY | O_CLOEXEC);
@@ -65,16 +82,6 @@ Letta leggi(const QString& percorso, QSize dimensione, int numero, bool daTenere
             return {{}, QStringLiteral("not a picture")};
         return {{}, QStringLiteral("not a picture: ") + lettore.errorString()};
     }
-    if (dimensione.isValid() && !dimensione.isEmpty() && immagine.size() != dimensione)
-        immagine = immagine.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    // Kept for the whole run: three bytes a pixel for an opaque figure, a quarter less than 32
-    // bits; the control showing it converts its own copy once. Otherwise the formats the
-    // raster painter copies without converting.
-    if (immagine.hasAlphaChannel())
-        immagine.convertTo(QImage::Format_ARGB32_Premultiplied);
-    else
-        immagine.convertTo(daTenere ? QImage::Format_RGB888 : QImage::Format_RGB32);
-    immagine.setText(Etichetta, QString::number(numero));
     return {immagine, {}};
 }
 
@@ -91,7 +98,7 @@ struct Stato {
     QSize riserva, riservaProgettata;
     struct Compressa {
         QByteArray dati;
-        QImage::Format formato;
+        QImage::Format formato = QImage::Format_Invalid;
     };
     QHash<QString, Compressa> compresse;    // by file, at `riserva`
     Dimensioni (*calcola)() = nullptr;      // works out `pronta` and `riserva` at the first need
@@ -200,13 +207,8 @@ QImage sulSchermo(int numero, QSize dimensione)
             const Stato::Compressa c = s.compresse.value(percorso);
             const QSize riserva = s.riserva;
             l.unlock();
-            QImage i = decomprimi(c, riserva);
-            if (!i.isNull()) {
-                if (i.size() != dimensione)
-                    i = i.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-                i.setText(Etichetta, QString::number(numero));
-                return i;
-            }
+            if (const QImage i = decomprimi(c, riserva); !i.isNull())
+                return adatta(i, dimensione, numero, false);
             l.relock();
         }
         if (noto) {
@@ -218,7 +220,9 @@ QImage sulSchermo(int numero, QSize dimensione)
         generazione = s.generazione;
         daTenere = dimensione == s.pronta;
     }
-    const Letta letta = leggi(percorso, dimensione, numero, daTenere);
+    Letta letta = leggi(percorso);
+    if (!letta.immagine.isNull())
+        letta.immagine = adatta(letta.immagine, dimensione, numero, daTenere);
     {
         QMutexLocker l(&s.mutex);
         conserva(s, generazione, percorso, dimensione, letta);
@@ -308,30 +312,34 @@ void preparaInAnticipo()
     }
     if (figure.isEmpty())
         return;
-    // First the screens that show six at a click, then the reserve.
+    // Each file read once, for both sizes.
     s.lavoratore->start([figure, generazione, dimensione, riserva] {
         Stato& s = stato();
-        for (bool prima : {true, false})
-            for (const auto& [numero, percorso] : figure) {
-                const QSize lato = prima ? dimensione : riserva;
-                {
-                    QMutexLocker l(&s.mutex);
-                    if (generazione != s.generazione)
-                        return;
-                    if (!lato.isValid() || s.guaste.contains(percorso)
-                        || (prima ? s.pronte.contains(percorso) : s.compresse.contains(percorso)))
-                        continue;
-                }
-                const Letta letta = leggi(percorso, lato, numero, prima);
-                QByteArray dati;
-                if (!prima && !letta.immagine.isNull())
-                    dati = qCompress(letta.immagine.constBits(), int(letta.immagine.sizeInBytes()), 9);
+        for (const auto& [numero, percorso] : figure) {
+            bool pronta, compressa;
+            {
                 QMutexLocker l(&s.mutex);
-                if (prima)
-                    conserva(s, generazione, percorso, lato, letta);
-                else if (generazione == s.generazione && !dati.isEmpty())
-                    s.compresse.insert(percorso, {dati, letta.immagine.format()});
+                if (generazione != s.generazione)
+                    return;
+                pronta = dimensione.isValid() && !s.pronte.contains(percorso);
+                compressa = riserva.isValid() && !s.compresse.contains(percorso) && !s.guaste.contains(percorso);
             }
+            if (!pronta && !compressa)
+                continue;
+            Letta letta = leggi(percorso);
+            Stato::Compressa c;
+            if (compressa && !letta.immagine.isNull()) {
+                const QImage r = adatta(letta.immagine, riserva, numero, false);
+                c = {qCompress(r.constBits(), int(r.sizeInBytes()), 9), r.format()};
+            }
+            if (pronta && !letta.immagine.isNull())
+                letta.immagine = adatta(letta.immagine, dimensione, numero, true);
+            QMutexLocker l(&s.mutex);
+            if (pronta)
+                conserva(s, generazione, percorso, dimensione, letta);
+            if (generazione == s.generazione && !c.dati.isEmpty())
+                s.compresse.insert(percorso, c);
+        }
     });
 }
 
