@@ -14,7 +14,10 @@
 #include <QTimer>
 #include <QTranslator>
 #include <cmath>
+#include <cstdlib>
 #include <malloc.h>
+#include <string>
+#include <unistd.h>
 
 namespace Applicazione {
 
@@ -49,6 +52,25 @@ Figure::Dimensioni dimensioniFigure()
 }
 
 }  // namespace
+
+bool busIrraggiungibile(const char* indirizzo, const char* cartellaRuntime, const char* avviatore)
+{
+    if (indirizzo)
+        return false;
+    if (cartellaRuntime && *cartellaRuntime && access((std::string(cartellaRuntime) + "/bus").c_str(), F_OK) == 0)
+        return false;
+    return access(avviatore, X_OK) != 0;
+}
+
+void nessunBusDaAvviare()
+{
+    // Screen readers are reached through the session bus, which Qt asks for while the title is
+    // built. With no bus to find, the D-Bus library forks the whole program to run its helper
+    // that starts one: milliseconds before the title shows, for nothing when the helper is not
+    // installed. Only that case is told apart; a bus that exists or can be started is used as before.
+    if (busIrraggiungibile(std::getenv("DBUS_SESSION_BUS_ADDRESS"), std::getenv("XDG_RUNTIME_DIR"), "/usr/bin/dbus-launch"))
+        setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
 
 void prepara(QApplication& app)
 {

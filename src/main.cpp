@@ -10,6 +10,7 @@ int main(int argc, char** argv)
 {
     // The system's font configuration is read while Qt connects to the display, and the title's
     // font is added on a thread of its own once the application exists.
+    Applicazione::nessunBusDaAvviare();
     Risorse::leggiConfigurazioneCaratteri();
     QApplication app(argc, argv);
     std::thread carattereTitolo(Risorse::aggiungiCarattereTitolo);

@@ -1,10 +1,13 @@
 // The shared services: the pose table, the counters, the random source, and the draws of the
-// background colour and of the right-answer sound.
+// background colour and of the right-answer sound; when start-up may skip the session bus.
 #include "support/Aiuto.h"
 
+#include "Applicazione.h"
 #include "services/Modulo1.h"
 
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 
 using namespace Modulo1;
 
@@ -91,6 +94,30 @@ private slots:
         Casuale::impostaSorgente(&a.casuale);
         QCOMPARE(ModuloColoriSuoni::ColoreCasuale(), lista.first());
         QCOMPARE(ModuloColoriSuoni::ColoreCasuale(), lista.last());
+    }
+
+    // Screen readers need the session bus: it is skipped only when it can neither be found
+    // nor started.
+    void busDiSessione()
+    {
+        using Applicazione::busIrraggiungibile;
+        QTemporaryDir runtime;
+        const QByteArray cartella = QFile::encodeName(runtime.path());
+        const QByteArray avviatore = cartella + "/avvia-bus";
+        QVERIFY(busIrraggiungibile(nullptr, cartella, avviatore));
+        QVERIFY(busIrraggiungibile(nullptr, nullptr, avviatore));
+        QVERIFY(!busIrraggiungibile("unix:path=/run/user/1000/bus", cartella, avviatore));
+        QVERIFY(!busIrraggiungibile("", cartella, avviatore));
+        QFile f(runtime.filePath("avvia-bus"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QVERIFY(busIrraggiungibile(nullptr, cartella, avviatore));  // there, but cannot be run
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        QVERIFY(!busIrraggiungibile(nullptr, cartella, avviatore));
+        f.remove();
+        QFile bus(runtime.filePath("bus"));
+        QVERIFY(bus.open(QIODevice::WriteOnly));
+        QVERIFY(!busIrraggiungibile(nullptr, cartella, avviatore));
     }
 };
 
