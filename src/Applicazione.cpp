@@ -11,7 +11,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
-#include <QTimer>
 #include <QTranslator>
 #include <cmath>
 #include <cstdlib>

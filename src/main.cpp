@@ -8,8 +8,9 @@
 
 int main(int argc, char** argv)
 {
-    // The system's font configuration is read while Qt connects to the display, and the title's
-    // font is added on a thread of its own once the application exists.
+    // Before any thread: a session bus that cannot be reached is not looked for. Then the system's
+    // font configuration is read while Qt connects to the display, and the title's font is added
+    // on a thread of its own once the application exists.
     Applicazione::nessunBusDaAvviare();
     Risorse::leggiConfigurazioneCaratteri();
     QApplication app(argc, argv);

@@ -160,6 +160,19 @@ void conserva(Stato& s, int generazione, const QString& percorso, QSize dimensio
         s.pronte.insert(percorso, l.immagine);
 }
 
+// A kept set moves to another size: what was made at the old one is let go, and work still
+// under way for it is dropped. False when the size is the same.
+template <typename Insieme>
+bool cambiaDimensione(Stato& s, QSize& attuale, QSize nuova, Insieme& tenute)
+{
+    if (nuova == attuale)
+        return false;
+    attuale = nuova;
+    tenute.clear();
+    ++s.generazione;
+    return true;
+}
+
 // On the user-interface thread, before a figure is first wanted.
 void calcolaDimensione()
 {
@@ -249,12 +262,7 @@ bool impostaDimensionePronta(QSize dimensione)
     Stato& s = stato();
     QMutexLocker l(&s.mutex);
     s.calcola = nullptr;
-    if (dimensione == s.pronta)
-        return false;
-    s.pronta = dimensione;
-    s.pronte.clear();
-    ++s.generazione;
-    return true;
+    return cambiaDimensione(s, s.pronta, dimensione, s.pronte);
 }
 
 bool impostaDimensioneRiserva(QSize dimensione)
@@ -262,13 +270,7 @@ bool impostaDimensioneRiserva(QSize dimensione)
     calcolaDimensione();
     Stato& s = stato();
     QMutexLocker l(&s.mutex);
-    const QSize nuova = s.riservaProgettata.expandedTo(dimensione);
-    if (nuova == s.riserva)
-        return false;
-    s.riserva = nuova;
-    s.compresse.clear();
-    ++s.generazione;
-    return true;
+    return cambiaDimensione(s, s.riserva, s.riservaProgettata.expandedTo(dimensione), s.compresse);
 }
 
 QSize misuraComune(const QList<QSize>& misure)

@@ -26,25 +26,27 @@ QString aggiungi(const QString& file, const QString& riserva)
     return famiglie.first();
 }
 
+// A family's two carried files; the first names it.
+QString aggiungiFamiglia(const QString& primo, const QString& secondo, const QString& riserva)
+{
+    const QString famiglia = aggiungi(primo, riserva);
+    aggiungi(secondo, famiglia);
+    return famiglia;
+}
+
 // Each family is added the first time a screen asks for it: parsing a font file costs
 // milliseconds, and the title shows one family only.
 const QString& comic()
 {
-    static const QString f = [] {
-        const QString famiglia = aggiungi(QStringLiteral("ComicNeue-Bold.otf"), QStringLiteral("Comic Neue"));
-        aggiungi(QStringLiteral("ComicNeue-Regular.otf"), famiglia);
-        return famiglia;
-    }();
+    static const QString f = aggiungiFamiglia(QStringLiteral("ComicNeue-Bold.otf"), QStringLiteral("ComicNeue-Regular.otf"),
+                                              QStringLiteral("Comic Neue"));
     return f;
 }
 
 const QString& arial()
 {
-    static const QString f = [] {
-        const QString famiglia = aggiungi(QStringLiteral("LiberationSans-Regular.ttf"), QStringLiteral("Liberation Sans"));
-        aggiungi(QStringLiteral("LiberationSans-Bold.ttf"), famiglia);
-        return famiglia;
-    }();
+    static const QString f = aggiungiFamiglia(QStringLiteral("LiberationSans-Regular.ttf"),
+                                              QStringLiteral("LiberationSans-Bold.ttf"), QStringLiteral("Liberation Sans"));
     return f;
 }
 
