@@ -212,6 +212,22 @@ private slots:
             QVERIFY2(visto.last().contains(file.startsWith("suoni") ? cartella + "/suoni/" : percorso) && visto.last().contains(problema),
                      qPrintable(visto.join('\n')));
     }
+
+    // A folder where a sentence's file should be: said for what it is, once, and the game goes on.
+    void voceInUnaCartella()
+    {
+        Ambiente a;
+        const QString frase = "CLICCA SUL MIO LATO DESTRO", file = Voce::percorsoDi(frase).section('/', -1);
+        QVERIFY(QDir().mkpath(a.cartella.path() + "/voce/" + file));
+        Voce::impostaAttiva(true);
+        const QStringList visto = stderrDi([&] {
+            Voce::parla({frase});
+            Voce::parla({frase});
+        });
+        Voce::impostaAttiva(false);
+        QVERIFY2(visto.size() == 1 && visto[0].endsWith(file + " is a folder, not a sound file"), qPrintable(visto.join('\n')));
+        QVERIFY(a.lettore.accodati.isEmpty());
+    }
 };
 
 int main(int argc, char** argv)

@@ -65,6 +65,12 @@ void FormEsercizio::Form_Load()
     annuncia(true);
 }
 
+void FormEsercizio::Form_Unload()
+{
+    annuncio.stop();
+    Voce::taci();
+}
+
 QList<QWidget*> FormEsercizio::controlliRisposta() const
 {
     QList<QWidget*> risposte;

@@ -32,6 +32,8 @@ public:
 
 protected:
     void Form_Load() override;
+    // The screen's voice ends with it, whichever way it is left.
+    void Form_Unload() override;
     void collega() override;
 
     // Builds the next exercise.

@@ -107,6 +107,7 @@ void Schermata::Unload()
 {
     if (!caricata())
         return;
+    Form_Unload();
     Finestra* f = finestra;
     finestra = nullptr;
     canvas = nullptr;

@@ -59,6 +59,8 @@ public:
 
 protected:
     virtual void Form_Load() {}
+    // The window is about to go: what the screen started with it ends here.
+    virtual void Form_Unload() {}
     // Keys reach the window (no control takes the focus) and go through the layout's keys;
     // a mouse press hides the keyboard cursor.
     bool eventFilter(QObject* o, QEvent* e) override;

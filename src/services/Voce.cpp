@@ -124,7 +124,12 @@ void impostaAttiva(bool a)
 {
     accesa = a;
     if (!a)
-        ModuloColoriSuoni::lettoreAttuale().ferma();
+        taci();
+}
+
+void taci()
+{
+    ModuloColoriSuoni::lettoreAttuale().ferma();
 }
 
 void parla(const QStringList& chiavi, bool subito)
@@ -142,7 +147,7 @@ void parla(const QStringList& chiavi, bool subito)
             if (!mancanti.contains(p)) {
                 mancanti.insert(p);
                 std::fprintf(stderr, "bussolino: cannot say \"%s\": %s is %s\n", qPrintable(chiave), qPrintable(p),
-                             file.exists() ? "not readable" : "missing");
+                             file.isDir() ? "a folder, not a sound file" : file.exists() ? "not readable" : "missing");
             }
             continue;
         }

@@ -40,6 +40,8 @@ QString percorsoDi(const QString& chiave);
 // --senza-voce at start); nothing is saved. Turning it off silences what it is saying.
 bool attiva();
 void impostaAttiva(bool attiva);
+// Silences what the voice is saying and what it was going to say: the screen that said it is gone.
+void taci();
 
 // Says the sentences of `chiavi` in order, after what is playing; `subito`: cuts what is
 // playing first (the loudspeaker button). A key without a sentence is left out; a file that

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -457,6 +458,40 @@ private slots:
         tratti = parlato(Leggi(), da);
         Voce::impostaAttiva(true);
         QVERIFY2(!tratti.empty() && tratti.back().second * 10 - Ms(spenta - da) < 200, "the voice went on when turned off");
+        Registro::distruggi();
+    }
+
+    // Left mid-sentence ("Esci", then "Sì"), an exercise falls silent over the menu; the next
+    // exercise's own sentence is heard within half a second of its screen, not after the old one.
+    void voceFinisceConLaSchermata()
+    {
+        Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
+        Registro::mostra(Schermate::Id::FormMenu);
+        Schermata& menu = Registro::oggetto(Schermate::Id::FormMenu);
+        QTest::mouseClick(menu.pulsante("Command12"), Qt::LeftButton);  // "A destra di...... 2"
+        Schermata& righe = Registro::oggetto(Schermate::Id::Form10);
+        Attendi(1500);  // naming its four buttons, a sentence of several seconds
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Yes)->click();
+        });
+        const qint64 uscita = Registrati();
+        righe.voceMenu("mnuEsci")->trigger();
+        QVERIFY(menu.caricata() && !righe.caricata());
+        Attendi(1500);
+        const qint64 aperta = Registrati();
+        QTest::mouseClick(menu.pulsante("Command3"), Qt::LeftButton);  // "Alla mia......    1"
+        Attendi(2500);
+        const auto tratti = parlato(Leggi(), uscita);
+        const int ms = Ms(aperta - uscita);
+        QString sentito;
+        for (const auto& [da, a] : tratti)
+            sentito += QStringLiteral(" %1-%2 ms").arg(da * 10).arg(a * 10 + 10);
+        qInfo("left at 0 ms, the next exercise opened at %d ms; heard:%s", ms, qPrintable(sentito));
+        QVERIFY2(!tratti.empty() && tratti.back().first * 10 >= ms, qPrintable("nothing heard of the next exercise:" + sentito));
+        for (const auto& [da, a] : tratti)
+            QVERIFY2(a * 10 < 200 || da * 10 >= ms, qPrintable("the voice went on over the menu:" + sentito));
+        QVERIFY2(tratti.back().first * 10 - ms < 500, qPrintable("the next sentence came late:" + sentito));
         Registro::distruggi();
     }
 
