@@ -3,6 +3,8 @@
 #include "framework/Registro.h"
 #include "services/Casuale.h"
 #include "services/Figure.h"
+#include "services/Lavori.h"
+#include "services/PluginSuono.h"
 #include "services/Voce.h"
 #include "ui/Controlli.h"
 #include "ui/Risorse.h"
@@ -13,9 +15,11 @@
 #include <QScreen>
 #include <QTranslator>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <malloc.h>
 #include <string>
+#include <utility>
 #include <unistd.h>
 
 namespace Applicazione {
@@ -50,7 +54,43 @@ Figure::Dimensioni dimensioniFigure()
     return {dispositivo(Figure::misuraComune(misure)), dispositivo(riserva)};
 }
 
+struct Trattenuto {
+    QtMsgType tipo;
+    QByteArray categoria;
+    QString testo;
+};
+QList<Trattenuto>* trattenuti = nullptr;
+QString* senzaDisplay = nullptr;
+
+void trattieni(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo)
+{
+    if (tipo == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(*senzaDisplay));
+        Lavori::fermaTutti();
+        std::_Exit(1);
+    }
+    trattenuti->append({tipo, contesto.category, testo});
+}
+
 }  // namespace
+
+void primaDelDisplay(const Opzioni::Scelte& scelte)
+{
+    senzaDisplay = new QString(Opzioni::displayMancante(scelte));
+    trattenuti = new QList<Trattenuto>;
+    qInstallMessageHandler(trattieni);
+}
+
+void dopoIlDisplay()
+{
+    qInstallMessageHandler(nullptr);
+    for (const Trattenuto& t : std::as_const(*trattenuti)) {
+        const QMessageLogContext contesto(nullptr, 0, nullptr, t.categoria.isEmpty() ? nullptr : t.categoria.constData());
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(t.tipo, contesto, t.testo)));
+    }
+    delete std::exchange(trattenuti, nullptr);
+    delete std::exchange(senzaDisplay, nullptr);
+}
 
 bool busIrraggiungibile(const char* indirizzo, const char* cartellaRuntime, const char* avviatore)
 {
@@ -71,11 +111,15 @@ void nessunBusDaAvviare()
         setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
-void prepara(QApplication& app)
+void prepara(QApplication& app, const Opzioni::Scelte& scelte)
 {
     QApplication::setApplicationName(QStringLiteral("Bussolino"));
+    QApplication::setApplicationVersion(QStringLiteral(BUSSOLINO_VERSIONE));
+    // Quit asked for: the work off the main thread stops while the event loop still runs, so no
+    // figure is still being scaled with Qt's own threads once the loop has returned.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [] { Lavori::fermaTutti(); });
     // A teacher who wants the voice off from the start puts this in the desktop file.
-    if (QApplication::arguments().contains(QStringLiteral("--senza-voce")))
+    if (scelte.senzaVoce)
         Voce::impostaAttiva(false);
     // The carried fonts are added when a screen first asks for their family: the title needs
     // only its own; the rest come once the title has painted (see Main).
@@ -101,6 +145,14 @@ void Main()
         Risorse::caricaCaratteri();
         Figure::preparaInAnticipo();
     });
+}
+
+void chiudi()
+{
+    // Stopped already as the quit was asked for; anything given since is stopped here.
+    Lavori::fermaTutti();
+    Registro::distruggi();
+    PluginSuono::chiudi();
 }
 
 }  // namespace Applicazione

@@ -1,6 +1,9 @@
 #pragma once
-// The program's start: what it sets up once before its first screen (the carried fonts, the
-// Italian texts of the standard buttons "Sì" and "No"), and Main, which shows the title.
+// The program's start and end: what it sets up once before its first screen (the carried fonts,
+// the Italian texts of the standard buttons "Sì" and "No"), Main, which shows the title, and
+// what it closes, in order, as the event loop returns.
+#include "Opzioni.h"
+
 class QApplication;
 
 namespace Applicazione {
@@ -10,7 +13,15 @@ void nessunBusDaAvviare();
 // True when the session bus has no address, no socket at its usual place in the runtime
 // folder, and the helper that would start one is not installed.
 bool busIrraggiungibile(const char* indirizzo, const char* cartellaRuntime, const char* avviatore);
-void prepara(QApplication& app);
+// Around the application's connection to the display: Qt's complaints meanwhile are held back, and
+// a display that cannot be opened ends the program with one line on stderr (which display) and
+// status 1, not Qt's abort. Once it is open, what Qt said is passed on.
+void primaDelDisplay(const Opzioni::Scelte& scelte);
+void dopoIlDisplay();
+void prepara(QApplication& app, const Opzioni::Scelte& scelte = {});
 // Seeds the one random source from the clock and shows the title screen.
 void Main();
+// Every window, the sound player and every thread of the program's own, while the application
+// still exists: nothing runs on into the program's end.
+void chiudi();
 }  // namespace Applicazione

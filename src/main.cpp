@@ -1,26 +1,33 @@
 #include "Applicazione.h"
-#include "framework/Registro.h"
+#include "Opzioni.h"
+#include "services/Lavori.h"
 #include "services/PluginSuono.h"
 #include "ui/Risorse.h"
 
 #include <QApplication>
-#include <thread>
 
 int main(int argc, char** argv)
 {
+    // The command line first, so that --help and --version answer without a display.
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    Opzioni::Scelte scelte;
+    if (const auto esito = Opzioni::leggi(argomenti, scelte))
+        return *esito;
     // Before any thread: a session bus that cannot be reached is not looked for. Then the system's
     // font configuration is read while Qt connects to the display, and the title's font is added
     // on a thread of its own once the application exists.
     Applicazione::nessunBusDaAvviare();
-    Risorse::leggiConfigurazioneCaratteri();
+    Lavori::esegui("configurazione", Risorse::letturaConfigurazioneCaratteri());
+    Applicazione::primaDelDisplay(scelte);
     QApplication app(argc, argv);
-    std::thread carattereTitolo(Risorse::aggiungiCarattereTitolo);
-    Applicazione::prepara(app);
+    Applicazione::dopoIlDisplay();
+    Lavori::esegui("titolo", Risorse::aggiungiCarattereTitolo);
+    Applicazione::prepara(app, scelte);
     PluginSuono::caricaDopoIlPrimoDisegno();
     Applicazione::Main();
-    carattereTitolo.join();
     const int esito = app.exec();
-    // The windows go while the application still exists.
-    Registro::distruggi();
+    Applicazione::chiudi();
     return esito;
 }

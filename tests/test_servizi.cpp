@@ -3,6 +3,7 @@
 #include "support/Aiuto.h"
 
 #include "Applicazione.h"
+#include "services/Lavori.h"
 #include "services/Modulo1.h"
 
 #include <QFile>
@@ -94,6 +95,36 @@ private slots:
         Casuale::impostaSorgente(&a.casuale);
         QCOMPARE(ModuloColoriSuoni::ColoreCasuale(), lista.first());
         QCOMPARE(ModuloColoriSuoni::ColoreCasuale(), lista.last());
+    }
+
+    // Work off the main thread: one thread a name, tasks in order; stopping drops what waits,
+    // lets what runs see it is stopped, and leaves no thread behind.
+    void lavoriConUnPadrone()
+    {
+        std::atomic<int> fatti = 0;
+        std::atomic<bool> vistoFermo = false;
+        QList<int> ordine;
+        for (int i = 0; i < 3; ++i)
+            Lavori::esegui("prova", [&, i] { ordine << i; });
+        Lavori::attendi("prova");
+        QCOMPARE(ordine, (QList<int>{0, 1, 2}));
+        std::atomic<bool> partito = false;
+        Lavori::esegui("prova", [&] {
+            partito = true;
+            while (!Lavori::fermato())
+                QThread::msleep(1);
+            vistoFermo = true;
+        });
+        Lavori::esegui("prova", [&] { ++fatti; });
+        while (!partito)
+            QThread::msleep(1);
+        Lavori::fermaTutti();
+        QVERIFY(vistoFermo);
+        QCOMPARE(fatti.load(), 0);
+        QCOMPARE(Lavori::inCorso(), 0);
+        Lavori::esegui("prova", [&] { ++fatti; });  // after a stop, work starts afresh
+        Lavori::attendi("prova");
+        QCOMPARE(fatti.load(), 1);
     }
 
     // Screen readers need the session bus: it is skipped only when it can neither be found

@@ -1,5 +1,6 @@
 #include "services/Figure.h"
 
+#include "services/Lavori.h"
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
 #include "ui/Controlli.h"
@@ -10,7 +11,6 @@
 #include <QImageReader>
 #include <QMutex>
 #include <QSet>
-#include <QThreadPool>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -103,14 +103,17 @@ struct Stato {
     QHash<QString, Compressa> compresse;    // by file, at `riserva`
     Dimensioni (*calcola)() = nullptr;      // works out `pronta` and `riserva` at the first need
     int generazione = 0;                    // moves on at svuotaCache: late work is dropped
-    QThreadPool* lavoratore = nullptr;
 };
 
+// Never destroyed: the worker may still be finishing a figure should the program be ended at once.
 Stato& stato()
 {
-    static Stato s;
-    return s;
+    static Stato* s = new Stato;
+    return *s;
 }
+
+// The thread that decodes the figures ahead of need.
+constexpr char Lavoratore[] = "figure";
 
 // One line per file for the whole run, however often the figure is asked for.
 void lamenta(const QString& percorso, const QString& problema)
@@ -298,13 +301,6 @@ void preparaInAnticipo()
         QMutexLocker l(&s.mutex);
         if (!s.pronta.isValid() && !s.riserva.isValid())
             return;
-        if (!s.lavoratore) {
-            // Owned by the application, so it is gone with it and never outlives it.
-            s.lavoratore = new QThreadPool(QCoreApplication::instance());
-            s.lavoratore->setMaxThreadCount(1);
-            s.lavoratore->setThreadPriority(QThread::LowPriority);
-            QObject::connect(s.lavoratore, &QObject::destroyed, [] { stato().lavoratore = nullptr; });
-        }
         for (int n = 1; n <= Modulo1::NumeroPose; ++n)
             if (!s.pronte.contains(Percorsi::figura(n)) || !s.compresse.contains(Percorsi::figura(n)))
                 figure.append({n, Percorsi::figura(n)});
@@ -314,14 +310,14 @@ void preparaInAnticipo()
     }
     if (figure.isEmpty())
         return;
-    // Each file read once, for both sizes.
-    s.lavoratore->start([figure, generazione, dimensione, riserva] {
+    // Each file read once, for both sizes; a program that is quitting waits for one figure at most.
+    Lavori::esegui(Lavoratore, [figure, generazione, dimensione, riserva] {
         Stato& s = stato();
         for (const auto& [numero, percorso] : figure) {
             bool pronta, compressa;
             {
                 QMutexLocker l(&s.mutex);
-                if (generazione != s.generazione)
+                if (generazione != s.generazione || Lavori::fermato())
                     return;
                 pronta = dimensione.isValid() && !s.pronte.contains(percorso);
                 compressa = riserva.isValid() && !s.compresse.contains(percorso) && !s.guaste.contains(percorso);
@@ -329,6 +325,8 @@ void preparaInAnticipo()
             if (!pronta && !compressa)
                 continue;
             Letta letta = leggi(percorso);
+            if (Lavori::fermato())
+                return;
             Stato::Compressa c;
             if (compressa && !letta.immagine.isNull()) {
                 const QImage r = adatta(letta.immagine, riserva, numero, false);
@@ -347,8 +345,7 @@ void preparaInAnticipo()
 
 void attendiPreparazione()
 {
-    if (QThreadPool* p = stato().lavoratore)
-        p->waitForDone();
+    Lavori::attendi(Lavoratore);
 }
 
 void svuotaCache()

@@ -1,27 +1,38 @@
 #include "services/PluginSuono.h"
 
+#include "services/Lavori.h"
 #include "ui/Controlli.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibrary>
-#include <condition_variable>
 #include <cstdio>
 #include <mutex>
-#include <thread>
 
 namespace PluginSuono {
 
 namespace {
 
-std::mutex mutex;
-std::condition_variable caricato;
-enum class Stato { DaCaricare, InCorso, Caricato } stato = Stato::DaCaricare;
-const Interfaccia* plugin = nullptr;
-// The program's player: made on the loading thread, so that its stream is open before the
-// first answer, or else at the first sound. It goes with the application; no static destructor
-// touches it, so a program that Qt ends at once (the display gone) does not stop it half-way.
-std::unique_ptr<ModuloColoriSuoni::Lettore>& vero = *new std::unique_ptr<ModuloColoriSuoni::Lettore>;
+// The thread the plugin is loaded on.
+constexpr char Caricatore[] = "suono";
+
+struct Stato {
+    std::mutex mutex;
+    bool avviato = false;   // the load was given to its thread
+    bool caricato = false;  // the load was tried, whatever came of it
+    const Interfaccia* plugin = nullptr;
+    // The program's player: made on the loading thread, so that its stream is open before the
+    // first answer, or else at the first sound; let go by chiudi() while the application exists.
+    std::unique_ptr<ModuloColoriSuoni::Lettore> vero;
+};
+
+// Never destroyed: should the program be ended at once (the display gone), no static destructor
+// stops the player half-way.
+Stato& stato()
+{
+    static Stato* s = new Stato;
+    return *s;
+}
 
 // Beside the program when installed; one folder up for the tests and benchmarks of a build.
 const Interfaccia* carica(const QString& programma)
@@ -46,26 +57,24 @@ const Interfaccia* carica(const QString& programma)
 
 void finisci(const Interfaccia* i, std::unique_ptr<ModuloColoriSuoni::Lettore> lettore)
 {
-    {
-        std::lock_guard l(mutex);
-        plugin = i;
-        vero = std::move(lettore);
-        stato = Stato::Caricato;
-    }
-    caricato.notify_all();
+    Stato& s = stato();
+    std::lock_guard l(s.mutex);
+    s.plugin = i;
+    s.vero = std::move(lettore);
+    s.caricato = true;
 }
 
-// Waits for a load in progress, or loads now on this thread when none was started.
+// Waits for the load given to its thread; loads here and now when none was given, or when the
+// one given was dropped because the program is quitting.
 void attendi()
 {
-    std::unique_lock l(mutex);
-    if (stato == Stato::DaCaricare) {
-        stato = Stato::InCorso;
-        l.unlock();
-        finisci(carica(QCoreApplication::applicationDirPath()), nullptr);
-        return;
+    Lavori::attendi(Caricatore);
+    {
+        std::lock_guard l(stato().mutex);
+        if (stato().caricato)
+            return;
     }
-    caricato.wait(l, [] { return stato == Stato::Caricato; });
+    finisci(carica(QCoreApplication::applicationDirPath()), nullptr);
 }
 
 class LettoreDelProgramma : public ModuloColoriSuoni::Lettore {
@@ -84,44 +93,38 @@ public:
     }
     void ferma() override
     {
-        if (auto* l = reale())
+        // Nothing to silence where no player was made.
+        if (auto* l = reale(false))
             l->ferma();
     }
 
 private:
-    static ModuloColoriSuoni::Lettore* reale()
+    static ModuloColoriSuoni::Lettore* reale(bool crea = true)
     {
-        attendi();
-        static bool fatto = false;
-        if (fatto)
-            return vero.get();
-        fatto = true;
-        std::lock_guard l(mutex);
-        if (!vero && plugin)
-            vero.reset(plugin->nuovoLettore());
-        // Let go of the stream while the application still exists, not after it.
-        if (QCoreApplication::instance())
-            QObject::connect(QCoreApplication::instance(), &QObject::destroyed, [] {
-                std::lock_guard l(mutex);
-                vero.reset();
-            });
-        return vero.get();
+        if (crea)
+            attendi();
+        Stato& s = stato();
+        std::lock_guard l(s.mutex);
+        if (!s.vero && s.plugin && crea)
+            s.vero.reset(s.plugin->nuovoLettore());
+        return s.vero.get();
     }
 };
 
-// Loads the plugin on a thread of its own, once.
+// Loads the plugin on its thread, once.
 void avvia()
 {
+    Stato& s = stato();
     {
-        std::lock_guard l(mutex);
-        if (stato != Stato::DaCaricare)
+        std::lock_guard l(s.mutex);
+        if (s.avviato || s.caricato)
             return;
-        stato = Stato::InCorso;
+        s.avviato = true;
     }
-    std::thread([programma = QCoreApplication::applicationDirPath()] {
+    Lavori::esegui(Caricatore, [programma = QCoreApplication::applicationDirPath()] {
         const Interfaccia* i = carica(programma);
         finisci(i, i ? std::unique_ptr<ModuloColoriSuoni::Lettore>(i->nuovoLettore()) : nullptr);
-    }).detach();
+    });
 }
 
 }  // namespace
@@ -134,13 +137,23 @@ void caricaDopoIlPrimoDisegno()
 const Interfaccia* interfaccia()
 {
     attendi();
-    return plugin;
+    std::lock_guard l(stato().mutex);
+    return stato().plugin;
 }
 
 ModuloColoriSuoni::Lettore& lettoreDelProgramma()
 {
     static LettoreDelProgramma lettore;
     return lettore;
+}
+
+void chiudi()
+{
+    std::unique_ptr<ModuloColoriSuoni::Lettore> lettore;
+    {
+        std::lock_guard l(stato().mutex);
+        lettore = std::move(stato().vero);
+    }
 }
 
 std::unique_ptr<ModuloColoriSuoni::Lettore> nuovoLettore()

@@ -27,6 +27,9 @@ const Interfaccia* interfaccia();
 // The player every sound of the program goes through. Until the plugin has loaded, a sound
 // waits for it; without the plugin, an answer gives the platform's alert sound.
 ModuloColoriSuoni::Lettore& lettoreDelProgramma();
+// Lets go of that player and its stream, while the application still exists; a sound asked
+// for afterwards makes a new one.
+void chiudi();
 
 // For tests and benchmarks: a player of their own, and the decoding it does.
 std::unique_ptr<ModuloColoriSuoni::Lettore> nuovoLettore();

@@ -6,8 +6,6 @@
 #include <fontconfig/fontconfig.h>
 #include <chrono>
 #include <future>
-#include <sched.h>
-#include <thread>
 
 namespace Risorse {
 
@@ -59,21 +57,19 @@ std::shared_future<void>& configurazioneLetta()
 
 }  // namespace
 
-void leggiConfigurazioneCaratteri()
+std::function<void()> letturaConfigurazioneCaratteri()
 {
-    std::promise<void> fatto;
-    configurazioneLetta() = fatto.get_future().share();
-    std::thread([fatto = std::move(fatto)]() mutable {
-        // Only on a core that would otherwise idle: the display connection made meanwhile comes first.
-        const sched_param inattivo{};
-        sched_setscheduler(0, SCHED_IDLE, &inattivo);
+    auto fatto = std::make_shared<std::promise<void>>();
+    configurazioneLetta() = fatto->get_future().share();
+    return [fatto] {
         FcInit();
-        fatto.set_value();
-    }).detach();
+        fatto->set_value();
+    };
 }
 
 void aggiungiCarattereTitolo()
 {
+    // Given up unread (a quit at once), the promise is broken and nothing waits.
     if (configurazioneLetta().valid())
         configurazioneLetta().wait_for(std::chrono::milliseconds(20));
     comic();

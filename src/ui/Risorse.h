@@ -3,15 +3,17 @@
 // ui/risorse.cmake), so every machine shows the same letters and pictures.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace Risorse {
 
-// Starts reading the system's font configuration, which Qt would otherwise read at the title's
-// first text, on a thread of its own at idle priority; called at the start of the program.
-void leggiConfigurazioneCaratteri();
+// The reading of the system's font configuration, which Qt would otherwise do at the title's first
+// text: a task for a thread of its own from the start of the program. From this call on, the
+// title's font waits a moment for it rather than read it a second time.
+std::function<void()> letturaConfigurazioneCaratteri();
 // Adds the title's font (see famigliaComic); made to run on a thread of its own once the
-// application exists. It waits a moment for the configuration rather than read it twice; were
-// that reading starved, Qt reads the configuration itself.
+// application exists. It waits a moment for the configuration; were that reading held up, Qt
+// reads the configuration itself.
 void aggiungiCarattereTitolo();
 // Adds every carried font as an application font; calling it again does nothing.
 // Needs the QGuiApplication to exist.

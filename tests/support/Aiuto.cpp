@@ -3,6 +3,7 @@
 
 #include "Applicazione.h"
 #include "services/Figure.h"
+#include "services/Lavori.h"
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
 
@@ -33,6 +34,7 @@ Ambiente::Ambiente(bool conFigure)
 
 Ambiente::~Ambiente()
 {
+    Lavori::fermaTutti();
     Registro::distruggi();
     Casuale::impostaSorgente(nullptr);
     ModuloColoriSuoni::impostaLettore(nullptr);
@@ -150,7 +152,9 @@ QString quadro(Schermata& s)
 int eseguiTest(int argc, char** argv, QObject* test)
 {
     Applicazione::prepara(*qApp);
-    return QTest::qExec(test, argc, argv);
+    const int esito = QTest::qExec(test, argc, argv);
+    Applicazione::chiudi();
+    return esito;
 }
 
 QList<int> mostrati(Schermata& s, const QString& nome)

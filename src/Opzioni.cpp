@@ -1,0 +1,82 @@
+#include "Opzioni.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstdio>
+
+namespace Opzioni {
+
+namespace {
+
+void scrivi(std::FILE* f, const QString& testo)
+{
+    std::fputs(testo.toLocal8Bit().constData(), f);
+}
+
+}  // namespace
+
+std::optional<int> leggi(const QStringList& argomenti, Scelte& scelte)
+{
+    QCommandLineParser p;
+    // -display and -platform as every Qt program takes them; -h alike.
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.setApplicationDescription(QStringLiteral(
+        "Right and left exercises for children aged 4 to 7, in Italian: eleven exercises played\n"
+        "with the mouse or the keyboard, every answer judged at once."));
+    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
+                                      QStringLiteral("Show the version and exit."));
+    const QCommandLineOption senzaVoce(QStringLiteral("senza-voce"),
+                                       QStringLiteral("Start with the voice off (the loudspeaker on the menu turns it on)."));
+    const QCommandLineOption display(QStringLiteral("display"), QStringLiteral("The X display to open (as any X program)."),
+                                     QStringLiteral("display"));
+    const QCommandLineOption piattaforma(QStringLiteral("platform"),
+                                         QStringLiteral("The Qt platform plugin to use (as any Qt program)."),
+                                         QStringLiteral("name"));
+    p.addOptions({aiuto, versione, senzaVoce, display, piattaforma});
+
+    const QString nome = QFileInfo(argomenti.value(0, QStringLiteral("bussolino"))).fileName();
+    const auto uso = [&] { return p.helpText().replace(QLatin1String("<executable_name>"), nome); };
+    QString errore;
+    if (!p.parse(argomenti)) {
+        errore = p.errorText();
+        // Named as it was typed, dashes and all.
+        for (const QString& a : argomenti.mid(1))
+            if (a.startsWith('-') && p.unknownOptionNames().contains(a.section('=', 0, 0).remove(QRegularExpression("^-+")))) {
+                errore = QStringLiteral("unknown option '%1'").arg(a);
+                break;
+            }
+    } else if (!p.positionalArguments().isEmpty()) {
+        errore = QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first());
+    }
+    if (!errore.isEmpty()) {
+        scrivi(stderr, nome + QStringLiteral(": ") + errore + QStringLiteral("\n\n") + uso());
+        return 2;
+    }
+    if (p.isSet(aiuto)) {
+        scrivi(stdout, uso());
+        return 0;
+    }
+    if (p.isSet(versione)) {
+        scrivi(stdout, QStringLiteral("Bussolino " BUSSOLINO_VERSIONE "\n"));
+        return 0;
+    }
+    scelte.senzaVoce = p.isSet(senzaVoce);
+    scelte.display = p.value(display);
+    scelte.piattaforma = p.value(piattaforma);
+    return std::nullopt;
+}
+
+QString displayMancante(const Scelte& scelte)
+{
+    const QString piattaforma = !scelte.piattaforma.isEmpty() ? scelte.piattaforma : qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!piattaforma.isEmpty() && !piattaforma.startsWith(QLatin1String("xcb")))
+        return QStringLiteral("bussolino: cannot open a window on the platform \"%1\"").arg(piattaforma);
+    const QString display = !scelte.display.isEmpty() ? scelte.display : qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        return QStringLiteral("bussolino: cannot open a display: DISPLAY is not set (start it from a desktop)");
+    return QStringLiteral("bussolino: cannot open the display \"%1\"").arg(display);
+}
+
+}  // namespace Opzioni
