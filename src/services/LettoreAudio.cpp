@@ -5,17 +5,12 @@
 #include <QApplication>
 #include <QFile>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <deque>
-#include <mutex>
-#include <pulse/error.h>
-#include <pulse/simple.h>
+#include <pulse/pulseaudio.h>
 #include <sndfile.h>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -23,53 +18,111 @@ constexpr int Frequenza = PluginSuono::Frequenza;
 // No sound is longer than this; anything longer is cut, so an odd file cannot fill memory.
 constexpr sf_count_t SecondiMassimi = 20;
 constexpr int BytePerCampione = 2;  // 16-bit mono
-// The thread writes 10 ms at a time and keeps about 50 ms queued in the server, enough to ride
-// out a busy moment; a new answer drops what is queued there, so it is heard at once.
+// The server asks for 10 ms at a time and keeps about 50 ms queued, enough to ride out a busy
+// moment; a new answer drops what is queued there, so it is heard at once.
 constexpr int Blocco = Frequenza / 100 * BytePerCampione;
 constexpr uint32_t InCoda = Frequenza * 5 / 100 * BytePerCampione;
+
+// PulseAudio's lock, held while this lives; its thread holds it for every callback.
+class Serratura {
+public:
+    explicit Serratura(pa_threaded_mainloop* ciclo) : ciclo(ciclo) { pa_threaded_mainloop_lock(ciclo); }
+    ~Serratura() { pa_threaded_mainloop_unlock(ciclo); }
+    Serratura(const Serratura&) = delete;
+    Serratura& operator=(const Serratura&) = delete;
+
+private:
+    pa_threaded_mainloop* ciclo;
+};
 }  // namespace
 
 struct LettoreAudio::Condiviso {
-    std::mutex mutex;
-    std::condition_variable sveglia;
-    std::deque<QByteArray> coda;  // the sound playing first, then those that follow it
-    qsizetype scritti = 0;        // bytes of the first already written
-    bool conFlusso = false;       // a stream is open
-    bool apri = true;             // open one now (the first at once, so the first answer is quick)
-    bool avvisa = false;          // an answer is waiting: if no stream can be had, beep for it
-    bool svuota = false;          // drop what the server still holds of the sounds before
-    bool senzaServerDetto = false;
-    bool fine = false;
-    bool finito = false;
-    std::condition_variable chiuso;
+    explicit Condiviso(QObject* ricevitore);
+    ~Condiviso();
 
-    void alimenta(QObject* ricevitore);
-    void riempi(QByteArray& blocco);
+    pa_threaded_mainloop* ciclo = nullptr;  // PulseAudio's thread; none when it could not start
+    QObject* const ricevitore;
+
+    // The rest only with the lock held.
+    pa_context* contesto = nullptr;  // the connection, from when it is asked for until it is lost
+    pa_stream* flusso = nullptr;
+    bool pronto = false;             // the stream plays what is queued
+    std::deque<QByteArray> coda;     // the sound playing first, then those that follow it
+    qsizetype scritti = 0;           // bytes of the first already written
+    bool avvisa = false;             // an answer is waiting: if no stream can be had, beep for it
+    bool senzaServerDetto = false;
+    std::vector<pa_context*> persi;  // connections lost, let go outside their own callbacks
+
+    void apri();
+    void apriFlusso();
+    void svuota();
+    void perdi(const char* motivo);
+    void stacca();
+    void lasciaPersi();
+    void riempi(char* dove, size_t n);
+    static void statoContesto(pa_context* c, void* dati);
+    static void statoFlusso(pa_stream* s, void* dati);
+    static void richiesta(pa_stream* s, size_t quanti, void* dati);
 };
 
-LettoreAudio::LettoreAudio() : condiviso(std::make_shared<Condiviso>())
+LettoreAudio::LettoreAudio()
 {
-    // Made on the loading thread; its alert sounds belong to the user-interface thread.
+    // Made on the loading thread; its alert sounds belong to the user-interface thread. Moved
+    // before PulseAudio's thread can post one to it.
     if (QCoreApplication::instance())
         ricevitore.moveToThread(QCoreApplication::instance()->thread());
-    filo = std::thread([c = condiviso, r = &ricevitore] { c->alimenta(r); });
+    condiviso = std::make_unique<Condiviso>(&ricevitore);
 }
 
-LettoreAudio::~LettoreAudio()
+LettoreAudio::~LettoreAudio() = default;
+
+LettoreAudio::Condiviso::Condiviso(QObject* ricevitore) : ricevitore(ricevitore)
 {
-    std::unique_lock l(condiviso->mutex);
-    condiviso->fine = true;
-    condiviso->sveglia.notify_all();
-    // A server held still can hold a write for ever: quitting does not wait for it.
-    if (condiviso->chiuso.wait_for(l, std::chrono::milliseconds(500), [this] { return condiviso->finito; })) {
-        l.unlock();
-        filo.join();
-    } else {
-        filo.detach();
+    ciclo = pa_threaded_mainloop_new();
+    if (ciclo && pa_threaded_mainloop_start(ciclo) < 0) {
+        pa_threaded_mainloop_free(ciclo);
+        ciclo = nullptr;
     }
+    if (!ciclo) {
+        std::fprintf(stderr, "bussolino sound: no sound server (PulseAudio's thread cannot start): the alert sound instead\n");
+        return;
+    }
+    // The stream is asked for at once, so the first answer is quick.
+    Serratura s(ciclo);
+    apri();
 }
 
-void LettoreAudio::Condiviso::alimenta(QObject* ricevitore)
+LettoreAudio::Condiviso::~Condiviso()
+{
+    if (!ciclo)
+        return;
+    {
+        // Dropping the connection only closes it on this side: nothing here waits for the
+        // server, held still, gone or hanging.
+        Serratura s(ciclo);
+        stacca();
+        lasciaPersi();
+    }
+    pa_threaded_mainloop_stop(ciclo);
+    pa_threaded_mainloop_free(ciclo);
+}
+
+// Asks for a connection; the stream follows once the server has taken it.
+void LettoreAudio::Condiviso::apri()
+{
+    lasciaPersi();
+    contesto = pa_context_new(pa_threaded_mainloop_get_api(ciclo), "Bussolino");
+    if (!contesto) {
+        perdi("cannot make a connection");
+        return;
+    }
+    pa_context_set_state_callback(contesto, statoContesto, this);
+    // Where there is no server this fails at once, often through the callback already.
+    if (pa_context_connect(contesto, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0 && contesto)
+        perdi(pa_strerror(pa_context_errno(contesto)));
+}
+
+void LettoreAudio::Condiviso::apriFlusso()
 {
     const pa_sample_spec formato{PA_SAMPLE_S16LE, Frequenza, 1};
     pa_buffer_attr attributi{};
@@ -78,78 +131,141 @@ void LettoreAudio::Condiviso::alimenta(QObject* ricevitore)
     attributi.prebuf = uint32_t(-1);
     attributi.minreq = Blocco;
     attributi.fragsize = uint32_t(-1);
-    pa_simple* flusso = nullptr;
-    QByteArray blocco;
-    std::unique_lock l(mutex);
-    while (!fine) {
-        if (!flusso) {
-            sveglia.wait(l, [this] { return fine || apri; });
-            if (fine)
-                break;
-            apri = false;
-            l.unlock();
-            int errore = 0;
-            flusso = pa_simple_new(nullptr, "Bussolino", PA_STREAM_PLAYBACK, nullptr, "risposte", &formato, nullptr,
-                                   &attributi, &errore);
-            l.lock();
-            if (fine)
-                break;
-            conFlusso = flusso != nullptr;
-            if (flusso) {
-                senzaServerDetto = false;
-            } else if (avvisa) {
-                // What was asked for cannot be heard: the platform's alert says the answer was taken.
-                // Said once an outage, and apart from the lines about the program's own files.
-                if (!senzaServerDetto)
-                    std::fprintf(stderr, "bussolino sound: no sound server (%s): the alert sound instead\n", pa_strerror(errore));
-                senzaServerDetto = true;
-                QMetaObject::invokeMethod(ricevitore, [] { QApplication::beep(); }, Qt::QueuedConnection);
-            }
-            if (!flusso)
-                coda.clear();
-            avvisa = false;
-            continue;
-        }
-        // Keep the stream fed: the sounds waiting, silence when there are none.
-        blocco.fill('\0', Blocco);
-        riempi(blocco);
-        const bool daSvuotare = std::exchange(svuota, false);
-        l.unlock();
-        int errore = 0;
-        const bool scritto = (!daSvuotare || pa_simple_flush(flusso, &errore) >= 0) &&
-                             pa_simple_write(flusso, blocco.constData(), size_t(blocco.size()), &errore) >= 0;
-        l.lock();
-        if (!scritto) {
-            // The server went away; the next sound opens a stream again.
-            std::fprintf(stderr, "bussolino sound: the stream broke (%s)\n", pa_strerror(errore));
-            pa_simple_free(flusso);
-            flusso = nullptr;
-            conFlusso = false;
-            coda.clear();
-        }
+    flusso = pa_stream_new(contesto, "risposte", &formato, nullptr);
+    if (!flusso) {
+        perdi(pa_strerror(pa_context_errno(contesto)));
+        return;
     }
-    l.unlock();
-    if (flusso)
-        pa_simple_free(flusso);
-    l.lock();
-    finito = true;
-    chiuso.notify_all();
+    pa_stream_set_state_callback(flusso, statoFlusso, this);
+    pa_stream_set_write_callback(flusso, richiesta, this);
+    // The 50 ms count the sound server's own buffer too: that is how soon an answer is heard.
+    if (pa_stream_connect_playback(flusso, nullptr, &attributi, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
+        perdi(pa_strerror(pa_context_errno(contesto)));
 }
 
-void LettoreAudio::Condiviso::riempi(QByteArray& blocco)
+void LettoreAudio::Condiviso::statoContesto(pa_context* c, void* dati)
 {
-    qsizetype fatto = 0;
-    while (fatto < blocco.size() && !coda.empty()) {
+    auto* d = static_cast<Condiviso*>(dati);
+    switch (pa_context_get_state(c)) {
+    case PA_CONTEXT_READY:
+        d->apriFlusso();
+        break;
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+        d->perdi(pa_strerror(pa_context_errno(c)));
+        break;
+    default:
+        break;
+    }
+}
+
+void LettoreAudio::Condiviso::statoFlusso(pa_stream* s, void* dati)
+{
+    auto* d = static_cast<Condiviso*>(dati);
+    switch (pa_stream_get_state(s)) {
+    case PA_STREAM_READY:
+        d->pronto = true;
+        d->avvisa = false;
+        d->senzaServerDetto = false;
+        break;
+    case PA_STREAM_FAILED:
+    case PA_STREAM_TERMINATED:
+        d->perdi(pa_strerror(pa_context_errno(d->contesto)));
+        break;
+    default:
+        break;
+    }
+}
+
+// The server wants more: the sounds waiting, silence when there are none, so that a new sound
+// starts within one request.
+void LettoreAudio::Condiviso::richiesta(pa_stream* s, size_t quanti, void* dati)
+{
+    auto* d = static_cast<Condiviso*>(dati);
+    while (quanti > 0) {
+        void* dove = nullptr;
+        size_t n = quanti;
+        if (pa_stream_begin_write(s, &dove, &n) < 0 || !dove || n == 0)
+            return;
+        n = std::min(n, quanti);
+        d->riempi(static_cast<char*>(dove), n);
+        if (pa_stream_write(s, dove, n, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+            return;
+        quanti -= n;
+    }
+}
+
+void LettoreAudio::Condiviso::riempi(char* dove, size_t n)
+{
+    size_t fatto = 0;
+    while (fatto < n && !coda.empty()) {
         const QByteArray& suono = coda.front();
-        const qsizetype n = std::min(blocco.size() - fatto, suono.size() - scritti);
-        std::memcpy(blocco.data() + fatto, suono.constData() + scritti, size_t(n));
-        fatto += n;
-        scritti += n;
+        const size_t parte = std::min(n - fatto, size_t(suono.size() - scritti));
+        std::memcpy(dove + fatto, suono.constData() + scritti, parte);
+        fatto += parte;
+        scritti += qsizetype(parte);
         if (scritti == suono.size()) {
-            coda.pop_front();
+            coda.pop_front();  // a sentence is let go once played
             scritti = 0;
         }
     }
+    std::memset(dove + fatto, 0, n - fatto);
+}
+
+// Drops what the server still holds of the sounds before; it asks for the new ones at once.
+void LettoreAudio::Condiviso::svuota()
+{
+    if (pa_operation* o = pa_stream_flush(flusso, nullptr, nullptr))
+        pa_operation_unref(o);
+}
+
+// The connection went, or never came: said, and forgotten; the next sound asks for a new one.
+void LettoreAudio::Condiviso::perdi(const char* motivo)
+{
+    if (pronto) {
+        std::fprintf(stderr, "bussolino sound: the stream broke (%s)\n", motivo);
+    } else if (avvisa) {
+        // What was asked for cannot be heard: the platform's alert says the answer was taken.
+        // Said once an outage, and apart from the lines about the program's own files.
+        if (!senzaServerDetto)
+            std::fprintf(stderr, "bussolino sound: no sound server (%s): the alert sound instead\n", motivo);
+        senzaServerDetto = true;
+        QMetaObject::invokeMethod(ricevitore, [] { QApplication::beep(); }, Qt::QueuedConnection);
+    }
+    pronto = avvisa = false;
+    coda.clear();
+    scritti = 0;
+    stacca();
+    // Let go of it once the callback that told of it has returned.
+    pa_mainloop_api_once(
+        pa_threaded_mainloop_get_api(ciclo), [](pa_mainloop_api*, void* dati) { static_cast<Condiviso*>(dati)->lasciaPersi(); },
+        this);
+}
+
+// Nothing of the stream or the connection calls back any more.
+void LettoreAudio::Condiviso::stacca()
+{
+    pronto = false;
+    if (flusso) {
+        pa_stream_set_state_callback(flusso, nullptr, nullptr);
+        pa_stream_set_write_callback(flusso, nullptr, nullptr);
+        pa_stream_unref(flusso);
+        flusso = nullptr;
+    }
+    if (contesto) {
+        pa_context_set_state_callback(contesto, nullptr, nullptr);
+        persi.push_back(contesto);
+        contesto = nullptr;
+    }
+}
+
+void LettoreAudio::Condiviso::lasciaPersi()
+{
+    for (pa_context* c : persi) {
+        pa_context_disconnect(c);
+        pa_context_unref(c);
+    }
+    persi.clear();
 }
 
 QByteArray LettoreAudio::decodificato(const QString& percorso, bool tieni)
@@ -165,40 +281,49 @@ QByteArray LettoreAudio::decodificato(const QString& percorso, bool tieni)
     return pcm;
 }
 
+// Only the lock is taken here, for a moment: a click never waits for the server.
 void LettoreAudio::suona(const QString& percorso)
 {
     const QByteArray pcm = decodificato(percorso, true);
-    if (pcm.isEmpty()) {
+    if (pcm.isEmpty() || !condiviso->ciclo) {
         QApplication::beep();
         return;
     }
-    std::lock_guard l(condiviso->mutex);
-    condiviso->coda = {pcm};
-    condiviso->scritti = 0;
-    condiviso->svuota = true;
-    if (!condiviso->conFlusso)
-        condiviso->apri = condiviso->avvisa = true;
-    condiviso->sveglia.notify_all();
+    Condiviso& c = *condiviso;
+    Serratura s(c.ciclo);
+    c.coda = {pcm};
+    c.scritti = 0;
+    if (c.pronto) {
+        c.svuota();
+    } else {
+        c.avvisa = true;
+        if (!c.contesto)
+            c.apri();
+    }
 }
 
 void LettoreAudio::accoda(const QString& percorso)
 {
     const QByteArray pcm = decodificato(percorso, false);
-    if (pcm.isEmpty())
+    if (pcm.isEmpty() || !condiviso->ciclo)
         return;
-    std::lock_guard l(condiviso->mutex);
-    condiviso->coda.push_back(pcm);
-    if (!condiviso->conFlusso)
-        condiviso->apri = true;
-    condiviso->sveglia.notify_all();
+    Condiviso& c = *condiviso;
+    Serratura s(c.ciclo);
+    c.coda.push_back(pcm);
+    if (!c.contesto)
+        c.apri();
 }
 
 void LettoreAudio::ferma()
 {
-    std::lock_guard l(condiviso->mutex);
-    condiviso->coda.clear();
-    condiviso->scritti = 0;
-    condiviso->svuota = true;
+    Condiviso& c = *condiviso;
+    if (!c.ciclo)
+        return;
+    Serratura s(c.ciclo);
+    c.coda.clear();
+    c.scritti = 0;
+    if (c.pronto)
+        c.svuota();
 }
 
 QByteArray LettoreAudio::decodifica(const QString& percorso, QString* problema)

@@ -1,16 +1,16 @@
 #pragma once
 // The real sound player, built as a plugin of its own: every file decoded once to 16-bit mono
-// samples (libsndfile) and played on one PulseAudio stream that a thread of its own keeps fed.
-// A new sound replaces whatever is still waiting, so it starts at once and cuts the old one off.
-// A stream the server broke (restarted, crashed) or could not give (not started yet) is opened
-// anew at the next sound, on that thread, never holding up a click.
+// samples (libsndfile) and played on one PulseAudio stream, fed on PulseAudio's own event thread
+// whenever the server asks for more. A new sound replaces whatever is still waiting, so it
+// starts at once and cuts the old one off. Nothing here waits for the server: a stream the
+// server broke (restarted, crashed) or could not give (not started yet) is asked for anew at the
+// next sound, and the player lets go at once whatever the server is doing.
 #include "services/ModuloColoriSuoni.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <memory>
-#include <thread>
 
 class LettoreAudio : public ModuloColoriSuoni::Lettore {
 public:
@@ -23,7 +23,7 @@ public:
     // Decodes a sound file to 16-bit mono at PluginSuono::Frequenza; empty when it cannot be played.
     static QByteArray decodifica(const QString& percorso, QString* problema = nullptr);
 
-    struct Condiviso;  // what the feeding thread shares with the player
+    struct Condiviso;  // what PulseAudio's thread shares with the player, under that thread's lock
 
 private:
     // The short answer sounds are kept decoded for the run; the spoken sentences, long and heard
@@ -31,8 +31,7 @@ private:
     // be played is said once.
     QByteArray decodificato(const QString& percorso, bool tieni);
 
-    std::shared_ptr<Condiviso> condiviso;
     QObject ricevitore;  // on the user-interface thread: the alert sound is given there
+    std::unique_ptr<Condiviso> condiviso;
     QHash<QString, QByteArray> decodificati;  // kept, or empty for a file that cannot be played
-    std::thread filo;
 };

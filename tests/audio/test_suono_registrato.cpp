@@ -2,9 +2,10 @@
 // loads) into a PulseAudio null sink whose monitor is recorded (tests/support/privato
 // --registra sets that up), and the recording is read back. Forty answers in a row are heard in
 // order, each cut off by the next; queued sounds follow each other whole; the answers are heard
-// again after the server restarts, starts late or stands still; the program's own player,
-// asked before its plugin has loaded, is heard and lets the program quit cleanly; and the voice
-// of the exercises is heard as a child hears it.
+// again after the server restarts, starts late or stands still; a player lets go at once while
+// the server stands still; the program's own player, asked before its plugin has loaded, is
+// heard and lets the program quit cleanly; and the voice of the exercises is heard as a child
+// hears it.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -405,6 +406,47 @@ private slots:
             QVERIFY2(a.segmenti[size_t(prime + i)].tono == i % 2, qPrintable(a.descrizione));
         qInfo("after the server came back, every answer was heard from the first, %d ms after it was back",
               a.segmenti[size_t(prime)].inizio * 10);
+    }
+
+    void esceColServerFermo_data()
+    {
+        QTest::addColumn<bool>("apertoPrima");  // the stream was open before the server stood still
+        QTest::newRow("made while the server stands still") << false;
+        QTest::newRow("its stream open before the server stood still") << true;
+    }
+
+    // The program can quit at any moment, and a click never waits: a player whose server stands
+    // still is made, asked for sounds and let go in next to no time.
+    void esceColServerFermo()
+    {
+        QFETCH(bool, apertoPrima);
+        const auto esegui = [](const char* variabile) {
+            QCOMPARE(QProcess::execute(qEnvironmentVariable(variabile), {}), 0);
+        };
+        QElapsedTimer orologio;
+        qint64 ms = 0;  // spent inside the player's own calls
+        const auto misura = [&](const auto& chiamata) {
+            orologio.start();
+            chiamata();
+            ms += orologio.elapsed();
+        };
+        auto lettore = apertoPrima ? PluginSuono::nuovoLettore() : nullptr;
+        if (apertoPrima) {
+            lettore->suona(toni[0]);
+            Attendi(200);
+        }
+        esegui("BUSSOLINO_CONGELA_SUONO");
+        if (!apertoPrima)
+            misura([&] { lettore = PluginSuono::nuovoLettore(); });
+        misura([&] {
+            lettore->suona(toni[1]);
+            lettore->accoda(toni[0]);
+        });
+        Attendi(200);
+        misura([&] { lettore.reset(); });
+        esegui("BUSSOLINO_SCONGELA_SUONO");
+        qInfo("made, asked and let go in %lld ms", ms);
+        QVERIFY2(ms < 300, qPrintable(QStringLiteral("made, asked and let go in %1 ms").arg(ms)));
     }
 
     // The voice through the program's own player, with the files the build made: a new
