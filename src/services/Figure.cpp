@@ -9,11 +9,11 @@
 #include <QFile>
 #include <QHash>
 #include <QImageReader>
-#include <QMutex>
 #include <QSet>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -88,7 +88,7 @@ Letta leggi(const QString& percorso)
 // What has been made so far. The worker thread fills `pronte`; the user-interface thread reads
 // it and fills in whatever the worker has not reached yet.
 struct Stato {
-    QMutex mutex;
+    std::mutex mutex;  // a standard one, whose locking the thread checker sees
     QSize pronta;
     QHash<QString, QImage> pronte;          // by file, at `pronta`; null for a bad file
     QHash<QString, QString> guaste;         // by file: why it cannot be shown
@@ -120,7 +120,7 @@ void lamenta(const QString& percorso, const QString& problema)
 {
     Stato& s = stato();
     {
-        QMutexLocker l(&s.mutex);
+        std::unique_lock l(s.mutex);
         if (s.lamentate.contains(percorso))
             return;
         s.lamentate.insert(percorso);
@@ -181,14 +181,14 @@ void calcolaDimensione()
 {
     Dimensioni (*calcola)() = nullptr;
     {
-        QMutexLocker l(&stato().mutex);
+        std::unique_lock l(stato().mutex);
         std::swap(calcola, stato().calcola);
     }
     if (!calcola)
         return;
     const Dimensioni d = calcola();
     impostaDimensionePronta(d.pronta);
-    QMutexLocker l(&stato().mutex);
+    std::unique_lock l(stato().mutex);
     stato().riserva = stato().riservaProgettata = d.riserva;
 }
 
@@ -196,7 +196,7 @@ void calcolaDimensione()
 
 void impostaDimensioni(Dimensioni (*calcola)())
 {
-    QMutexLocker l(&stato().mutex);
+    std::unique_lock l(stato().mutex);
     stato().calcola = calcola;
 }
 
@@ -209,7 +209,7 @@ QImage sulSchermo(int numero, QSize dimensione)
     int generazione;
     bool daTenere;
     {
-        QMutexLocker l(&s.mutex);
+        std::unique_lock l(s.mutex);
         QString problema = s.guaste.value(percorso);
         QImage trovata;
         bool noto = false;
@@ -225,7 +225,7 @@ QImage sulSchermo(int numero, QSize dimensione)
             l.unlock();
             if (const QImage i = decomprimi(c, riserva); !i.isNull())
                 return adatta(i, dimensione, numero, false);
-            l.relock();
+            l.lock();
         }
         if (noto) {
             l.unlock();
@@ -240,7 +240,7 @@ QImage sulSchermo(int numero, QSize dimensione)
     if (!letta.immagine.isNull())
         letta.immagine = adatta(letta.immagine, dimensione, numero, daTenere);
     {
-        QMutexLocker l(&s.mutex);
+        std::unique_lock l(s.mutex);
         conserva(s, generazione, percorso, dimensione, letta);
     }
     if (letta.immagine.isNull())
@@ -253,7 +253,7 @@ QImage carica(int numero)
     calcolaDimensione();
     QSize pronta;
     {
-        QMutexLocker l(&stato().mutex);
+        std::unique_lock l(stato().mutex);
         pronta = stato().pronta;
     }
     return sulSchermo(numero, pronta);
@@ -263,7 +263,7 @@ bool impostaDimensionePronta(QSize dimensione)
 {
     registra();
     Stato& s = stato();
-    QMutexLocker l(&s.mutex);
+    std::unique_lock l(s.mutex);
     s.calcola = nullptr;
     return cambiaDimensione(s, s.pronta, dimensione, s.pronte);
 }
@@ -272,7 +272,7 @@ bool impostaDimensioneRiserva(QSize dimensione)
 {
     calcolaDimensione();
     Stato& s = stato();
-    QMutexLocker l(&s.mutex);
+    std::unique_lock l(s.mutex);
     return cambiaDimensione(s, s.riserva, s.riservaProgettata.expandedTo(dimensione), s.compresse);
 }
 
@@ -298,7 +298,7 @@ void preparaInAnticipo()
     int generazione;
     QSize dimensione, riserva;
     {
-        QMutexLocker l(&s.mutex);
+        std::unique_lock l(s.mutex);
         if (!s.pronta.isValid() && !s.riserva.isValid())
             return;
         for (int n = 1; n <= Modulo1::NumeroPose; ++n)
@@ -316,7 +316,7 @@ void preparaInAnticipo()
         for (const auto& [numero, percorso] : figure) {
             bool pronta, compressa;
             {
-                QMutexLocker l(&s.mutex);
+                std::unique_lock l(s.mutex);
                 if (generazione != s.generazione || Lavori::fermato())
                     return;
                 pronta = dimensione.isValid() && !s.pronte.contains(percorso);
@@ -334,7 +334,7 @@ void preparaInAnticipo()
             }
             if (pronta && !letta.immagine.isNull())
                 letta.immagine = adatta(letta.immagine, dimensione, numero, true);
-            QMutexLocker l(&s.mutex);
+            std::unique_lock l(s.mutex);
             if (pronta)
                 conserva(s, generazione, percorso, dimensione, letta);
             if (generazione == s.generazione && !c.dati.isEmpty())
@@ -351,7 +351,7 @@ void attendiPreparazione()
 void svuotaCache()
 {
     Stato& s = stato();
-    QMutexLocker l(&s.mutex);
+    std::unique_lock l(s.mutex);
     ++s.generazione;
     s.pronte.clear();
     s.compresse.clear();
