@@ -28,25 +28,25 @@
 
 namespace {
 
-using Schermate::Id;
+using Catalogo::Id;
 
-struct Voce {
+struct Riga {
     Id id;
     const char* nome;
     QString risposta;  // the first answer control its layout marks; none on the title and the menu
 };
 // Every screen of the table of screens.
-std::vector<Voce> tutte()
+std::vector<Riga> tutte()
 {
-    std::vector<Voce> v;
-    for (const Schermate::Voce& s : Schermate::tabella()) {
+    std::vector<Riga> v;
+    for (const Catalogo::Riga& s : Catalogo::righe()) {
         const QStringList r = chiaviRisposta(s.id);
         v.push_back({s.id, s.nome, r.isEmpty() ? QString() : r.first()});
     }
     return v;
 }
 
-bool Esercizio(Id id) { return Schermate::esercizio(id); }
+bool Esercizio(Id id) { return Catalogo::esercizio(id); }
 
 // The program as it runs, less the loudspeaker: real random draws, a recording player, and the
 // figure pictures the build made (or plain ones when the build has not made them yet).
@@ -150,7 +150,7 @@ void BenchGenera(benchmark::State& state, Id id, StatoFigure modo)
         clicca(avanti);
         Dipingi();
     }
-    if (avanti->isEnabled() && Schermate::voce(id).cornice == Layout::Cornice::A)
+    if (avanti->isEnabled() && Catalogo::riga(id).cornice == Layout::Cornice::A)
         state.SkipWithError("\"avanti\" stayed enabled: no new exercise was built");
     Chiudi(id);
 }
@@ -168,7 +168,7 @@ void BenchDisegna(benchmark::State& state, Id id)
 }
 
 // One answer click: judged, face shown, count written, sound asked for, the change painted.
-void BenchRisposta(benchmark::State& state, const Voce& v)
+void BenchRisposta(benchmark::State& state, const Riga& v)
 {
     Azzera();
     Registro::mostra(v.id);
@@ -301,7 +301,7 @@ public:
             return s;
         };
         double peggiore = 0;
-        for (const Voce& v : tutte()) {
+        for (const Riga& v : tutte()) {
             const std::string n = v.nome;
             const auto a = m("open/" + n), af = m("open_cold/" + n), gf = m("new_exercise_cold/" + n),
                        gc = m("new_exercise_warm/" + n), gg = m("new_exercise_large/" + n), d = m("paint/" + n),
@@ -358,7 +358,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&n, argomenti.data());
 
     const auto ms = [](benchmark::internal::Benchmark* x) { x->Unit(benchmark::kMillisecond)->UseRealTime(); };
-    for (const Voce& v : tutte()) {
+    for (const Riga& v : tutte()) {
         const std::string n = v.nome;
         ms(benchmark::RegisterBenchmark(("open/" + n).c_str(), BenchApri, v.id, false));
         if (Esercizio(v.id)) {

@@ -39,16 +39,16 @@ int main(int argc, char** argv)
     Percorsi::impostaCartellaProgramma(QCoreApplication::applicationDirPath() + "/..");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
 
-    Schermata& avvio = Registro::oggetto(Schermate::Id::FormAvvio);
+    Schermata& avvio = Registro::oggetto(Catalogo::Id::FormAvvio);
     avvio.Show();
     const QPoint a = centro(avvio, avvio.controllo("BottoneAvvio"));
     std::printf("avvio %d %d %s\n", a.x(), a.y(), qPrintable(avvio.window()->windowTitle()));
     avvio.Unload();
 
     // The exercises in the order of the menu's buttons.
-    Schermata& menu = Registro::oggetto(Schermate::Id::FormMenu);
+    Schermata& menu = Registro::oggetto(Catalogo::Id::FormMenu);
     menu.Show();
-    for (const Schermate::Voce& v : Schermate::tabella()) {
+    for (const Catalogo::Riga& v : Catalogo::righe()) {
         if (!v.pulsante)
             continue;
         const QPoint m = centro(menu, menu.controllo(v.pulsante));
@@ -57,7 +57,7 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
         const QPoint r = centro(s, primaRisposta(s));
         QMenuBar* barra = s.window()->menuBar();
-        const QPoint e = barra->mapTo(s.window(), barra->actionGeometry(s.voceMenu("mnuEsci")).center());
+        const QPoint e = barra->mapTo(s.window(), barra->actionGeometry(s.comandoMenu("mnuEsci")).center());
         std::printf("esercizio %d %d %d %d %d %d %s\n", m.x(), m.y(), r.x(), r.y(), e.x(), e.y(),
                     qPrintable(s.window()->windowTitle()));
         s.Unload();

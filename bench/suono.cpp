@@ -111,8 +111,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    Registro::mostra(Schermate::Id::Form4);
-    Schermata& s = Registro::oggetto(Schermate::Id::Form4);
+    Registro::mostra(Catalogo::Id::Form4);
+    Schermata& s = Registro::oggetto(Catalogo::Id::Form4);
     QWidget* risposta = s.controllo("Command1");
     Attendi(100);
 

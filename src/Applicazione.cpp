@@ -37,9 +37,9 @@ Figure::Dimensioni dimensioniFigure()
     auto px = [](int twip) { return int(std::lround(double(twip) / Layout::TwipPerPixel)); };
     QList<QSize> misure;
     QSize riserva;
-    for (const Schermate::Voce& v : Schermate::tabella()) {
+    for (const Catalogo::Riga& v : Catalogo::righe()) {
         QList<QSize> qui;
-        for (const Layout::Controllo& c : Schermate::layout(v.id).controlli)
+        for (const Layout::Controllo& c : Catalogo::layout(v.id).controlli)
             if (c.figura()) {
                 const Layout::Rettangolo& r = c.posto;
                 qui << QSize(px(r.sinistra + r.larghezza) - px(r.sinistra), px(r.alto + r.altezza) - px(r.alto));
@@ -133,7 +133,7 @@ void prepara(QApplication& app, const Opzioni::Scelte& scelte)
 void Main()
 {
     Casuale::seminaDallOrologio();
-    Registro::mostra(Schermate::Id::FormAvvio);
+    Registro::mostra(Catalogo::Id::FormAvvio);
     // What the title does not need is made while the child looks at it: the other fonts, and
     // the figures decoded on a worker thread.
     Controlli::dopoIlPrimoDisegno([] {

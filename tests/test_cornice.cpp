@@ -15,7 +15,7 @@ namespace {
 const QStringList BarraA{"Azzera  conteggio        ", "Informazioni          ", "Esci"};
 const QStringList BarraB{"Azzera conteggio         ", "Informazioni         ", "Esci"};
 
-QAction* voceDiMenu(Schermata& s, int i) { return s.voceMenu(s.layout().menu.value(i).nome); }
+QAction* voceDiMenu(Schermata& s, int i) { return s.comandoMenu(s.layout().menu.value(i).nome); }
 }  // namespace
 
 struct RigaEsercizioIntero { int id; QString pulsante, voce, titolo; QList<double> copione; QString sbagliata; QStringList giuste; };

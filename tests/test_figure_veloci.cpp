@@ -13,7 +13,7 @@
 #include <QProcess>
 #include <sys/stat.h>
 
-using Schermate::Id;
+using Catalogo::Id;
 
 namespace {
 

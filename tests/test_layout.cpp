@@ -27,7 +27,7 @@ private slots:
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<qreal>("scala");
-        for (int id = 0; id < Schermate::Numero; ++id)
+        for (int id = 0; id < Catalogo::Numero; ++id)
             for (qreal scala : {1.0, 2.0})
                 QTest::addRow("%d x%g", id, scala) << id << scala;
     }
@@ -67,9 +67,9 @@ private slots:
     void altoparlantiNelloSpazioLibero()
     {
         Ambiente a;
-        for (const Schermate::Voce& v : Schermate::tabella()) {
+        for (const Catalogo::Riga& v : Catalogo::righe()) {
             Schermata& s = apri(v.id);
-            for (const char* nome : {"Altoparlante", "Voce"})
+            for (const char* nome : {"Altoparlante", "InterruttoreVoce"})
                 if (QWidget* w = s.controllo(nome))
                     for (QWidget* altro : s.tela()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                         QVERIFY2(altro == w || altro->objectName().isEmpty() || !altro->geometry().intersects(w->geometry()),

@@ -51,7 +51,7 @@ private slots:
             int azzerato = -1;  // the sounds heard when the reset item was used in this action
             QMetaObject::Connection c;
             if (!s->layout().menu.isEmpty())
-                c = connect(s->voceMenu(s->layout().menu[0].nome), &QAction::triggered, this, [&] { azzerato = a.lettore.suonati.size(); });
+                c = connect(s->comandoMenu(s->layout().menu[0].nome), &QAction::triggered, this, [&] { azzerato = a.lettore.suonati.size(); });
             agisci(*s);
             disconnect(c);
             QCoreApplication::processEvents();
@@ -78,7 +78,7 @@ private slots:
             controlla(static_cast<FormEsercizio&>(*s), ora, n);
         }
         std::printf("soak: %d screens visited\n", int(visitate.size()));
-        QVERIFY(quante < 2000 || visitate.size() == Schermate::Numero);
+        QVERIFY(quante < 2000 || visitate.size() == Catalogo::Numero);
     }
 
 private:
@@ -100,7 +100,7 @@ private:
         case 2: w = s.controllo("Command2"); break;
         case 3:
             if (!s.layout().menu.isEmpty())
-                s.voceMenu(s.layout().menu[uno(3)].nome)->trigger();
+                s.comandoMenu(s.layout().menu[uno(3)].nome)->trigger();
             return;
         case 4: QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : s.window(),
                                 std::vector{Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_F11, Qt::Key_Escape}[uno(5)]);

@@ -9,7 +9,7 @@
 
 #include <QPushButton>
 
-using Schermate::Id;
+using Catalogo::Id;
 
 namespace {
 QWidget* Bersaglio()
@@ -82,8 +82,8 @@ private slots:
     // Every answer can be given from the keyboard: pressed by its own key or reached by the cursor.
     void ogniRispostaHaIlSuoTasto()
     {
-        for (const Schermate::Voce& v : Schermate::tabella())
-            for (const Layout::Controllo& c : Schermate::layout(v.id).controlli)
+        for (const Catalogo::Riga& v : Catalogo::righe())
+            for (const Layout::Controllo& c : Catalogo::layout(v.id).controlli)
                 QVERIFY2(!c.risposta || c.tappa || !c.tasti.isEmpty(), v.nome);
     }
 
@@ -113,8 +113,8 @@ private slots:
         QVERIFY(Cursore(menu)->isVisible());
         QCOMPARE(Cursore(menu)->bersaglio(), menu.controllo("Command11"));
         Premi(tasti);
-        const auto v = std::find_if(Schermate::tabella().begin(), Schermate::tabella().end(),
-                                    [&](const Schermate::Voce& x) { return pulsante == QLatin1String(x.pulsante); });
+        const auto v = std::find_if(Catalogo::righe().begin(), Catalogo::righe().end(),
+                                    [&](const Catalogo::Riga& x) { return pulsante == QLatin1String(x.pulsante); });
         QCOMPARE(Registro::aperta()->id(), v->id);
     }
 
@@ -126,7 +126,7 @@ private slots:
         QTest::addColumn<QString>("tasto");
         const QStringList tasti = {"Esc", "Return", "Space"};
         int i = 0;
-        for (const Schermate::Voce& v : Schermate::tabella())
+        for (const Catalogo::Riga& v : Catalogo::righe())
             if (v.id != Id::FormAvvio)
                 QTest::newRow(v.nome) << int(v.id) << tasti[i++ % 3];
     }

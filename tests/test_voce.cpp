@@ -103,8 +103,8 @@ private slots:
     void ogniFraseDelleSchermateHaLaSuaVoce()
     {
         int frasi = 0;
-        for (const Schermate::Voce& v : Schermate::tabella()) {
-            if (!Schermate::esercizio(v.id))
+        for (const Catalogo::Riga& v : Catalogo::righe()) {
+            if (!Catalogo::esercizio(v.id))
                 continue;
             for (const QString& f : static_cast<FormEsercizio&>(Registro::oggetto(v.id)).frasiPossibili()) {
                 const QString p = Voce::percorsoDi(f);
@@ -121,14 +121,14 @@ private slots:
     {
         QTest::addColumn<int>("schermo");
         QTest::addColumn<QStringList>("attesi");
-        QTest::newRow("Su di me") << int(Schermate::Id::Form1) << QStringList{"su_di_me_"};
-        QTest::newRow("Alla mia 2") << int(Schermate::Id::Form3)
+        QTest::newRow("Su di me") << int(Catalogo::Id::Form1) << QStringList{"su_di_me_"};
+        QTest::newRow("Alla mia 2") << int(Catalogo::Id::Form3)
                                     << QStringList{"bottoni_destra_sinistra", "alla_mia_domanda"};
-        QTest::newRow("Vero e falso") << int(Schermate::Id::Form6)
+        QTest::newRow("Vero e falso") << int(Catalogo::Id::Form6)
                                       << QStringList{"bottoni_vero_falso", "vero_falso_", "vero_o_falso"};
-        QTest::newRow("Il detective") << int(Schermate::Id::Form9)
+        QTest::newRow("Il detective") << int(Catalogo::Id::Form9)
                                       << QStringList{"detective_destro_", "detective_sinistro_", "detective_gambe_"};
-        QTest::newRow("A destra di 2") << int(Schermate::Id::Form10)
+        QTest::newRow("A destra di 2") << int(Catalogo::Id::Form10)
                                        << QStringList{"bottoni_due_righe", "due_righe_domanda"};
     }
     void parlaQuandoAppare()
@@ -137,7 +137,7 @@ private slots:
         QFETCH(QStringList, attesi);
         Ambiente a;
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
-        Schermata& f = apri(Schermate::Id(schermo));
+        Schermata& f = apri(Catalogo::Id(schermo));
         QTRY_COMPARE(a.lettore.accodati.size(), attesi.size());
         for (int i = 0; i < attesi.size(); ++i)
             QVERIFY2(a.lettore.accodati[i].section('/', -1).startsWith(attesi[i]), qPrintable(a.lettore.accodati[i]));
@@ -158,7 +158,7 @@ private slots:
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
         // "A destra di 1" with animal 3, right of the line; then animal 20, left of it; then 5.
         a.casuale.aggiungi({2.5 / 30, 0.5, 19.5 / 30, 0.5, 4.5 / 30});
-        Schermata& f = apri(Schermate::Id::FormDentroFuori1);
+        Schermata& f = apri(Catalogo::Id::FormDentroFuori1);
         clicca(f.pulsante("Command3"));  // wrong, before the voice began
         QTest::qWait(400);
         QVERIFY(a.lettore.accodati.isEmpty());
@@ -181,16 +181,16 @@ private slots:
     {
         Ambiente a;
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
-        Schermata& menu = apri(Schermate::Id::FormMenu);
-        clicca(menu.immagine("Voce"));
+        Schermata& menu = apri(Catalogo::Id::FormMenu);
+        clicca(menu.immagine("InterruttoreVoce"));
         QVERIFY(!Voce::attiva());
-        QCOMPARE(menu.immagine("Voce")->disegno(), QString("muto"));
+        QCOMPARE(menu.immagine("InterruttoreVoce")->disegno(), QString("muto"));
         QCOMPARE(a.lettore.fermate, 1);
         clicca(menu.pulsante("Command2"));
         QTest::qWait(400);
         QVERIFY(a.lettore.accodati.isEmpty());
         Voce::impostaAttiva(true);
-        clicca(Registro::oggetto(Schermate::Id::Form1).immagine("Altoparlante"));
+        clicca(Registro::oggetto(Catalogo::Id::Form1).immagine("Altoparlante"));
         QCOMPARE(a.lettore.accodati.size(), 1);
     }
 };

@@ -12,7 +12,7 @@ QString testoConteggio(int16_t n)
     return n < 0 ? QString::number(n) : ' ' + QString::number(n);
 }
 
-FormEsercizio::FormEsercizio(Schermate::Id id) : Schermata(id)
+FormEsercizio::FormEsercizio(Catalogo::Id id) : Schermata(id)
 {
     // Long enough for the screen to show first, short enough that the child is still looking.
     annuncio.setSingleShot(true);
@@ -82,8 +82,8 @@ QList<QWidget*> FormEsercizio::controlliRisposta() const
 
 void FormEsercizio::collega()
 {
-    for (const Layout::VoceMenu& v : layout().menu) {
-        QAction* a = voceMenu(v.nome);
+    for (const Layout::ComandoMenu& v : layout().menu) {
+        QAction* a = comandoMenu(v.nome);
         switch (v.ruolo) {
         case Layout::Ruolo::Azzera: connect(a, &QAction::triggered, this, &FormEsercizio::mnuAzzera_Click); break;
         case Layout::Ruolo::Informazioni: connect(a, &QAction::triggered, this, &FormEsercizio::mnuInformazioni_Click); break;
@@ -159,5 +159,5 @@ void FormEsercizio::mnuInformazioni_Click()
 void FormEsercizio::mnuEsci_Click()
 {
     if (Messaggi::chiedi(window(), QString::fromUtf8("Vuoi tornare al menù?")))
-        passa(Schermate::Id::FormMenu);
+        passa(Catalogo::Id::FormMenu);
 }

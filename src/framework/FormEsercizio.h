@@ -14,7 +14,7 @@
 class FormEsercizio : public Schermata {
     Q_OBJECT
 public:
-    explicit FormEsercizio(Schermate::Id id);
+    explicit FormEsercizio(Catalogo::Id id);
 
     int16_t esatti() const;
     int16_t errati() const;

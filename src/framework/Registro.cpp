@@ -13,23 +13,23 @@ namespace {
 // The screens are destroyed by distruggi() while the application exists, never by a static
 // destructor: when the display goes away Qt ends the program at once, and windows destroyed
 // after that would crash it.
-std::array<std::unique_ptr<Schermata>, Schermate::Numero>& tutte()
+std::array<std::unique_ptr<Schermata>, Catalogo::Numero>& tutte()
 {
-    static auto* t = new std::array<std::unique_ptr<Schermata>, Schermate::Numero>;
+    static auto* t = new std::array<std::unique_ptr<Schermata>, Catalogo::Numero>;
     return *t;
 }
 bool finito = false;
 }  // namespace
 
-Schermata& oggetto(Schermate::Id id)
+Schermata& oggetto(Catalogo::Id id)
 {
     auto& s = tutte()[size_t(id)];
     if (!s)
-        s = Schermate::voce(id).crea(id);
+        s = Catalogo::riga(id).crea(id);
     return *s;
 }
 
-void mostra(Schermate::Id id)
+void mostra(Catalogo::Id id)
 {
     oggetto(id).Show();
 }

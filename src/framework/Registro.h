@@ -1,16 +1,16 @@
 #pragma once
 // The screen objects of the program and the one way they replace each other: each is made from
 // the table of screens the first time it is asked for and kept until the program ends.
-#include "Schermate.h"
+#include "Catalogo.h"
 
 class QWidget;
 
 namespace Registro {
 
 // The screen object, created the first time it is asked for.
-Schermata& oggetto(Schermate::Id id);
+Schermata& oggetto(Catalogo::Id id);
 // Creates the screen if needed and shows it (loading it runs its Form_Load).
-void mostra(Schermate::Id id);
+void mostra(Catalogo::Id id);
 
 // The menu's quit question: ends the program on "Sì".
 void ConfermaUscita(QWidget* padre);

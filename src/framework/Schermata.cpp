@@ -85,7 +85,7 @@ void Finestra::moveEvent(QMoveEvent* e)
     QMainWindow::moveEvent(e);
 }
 
-Schermata::Schermata(Schermate::Id id) : progetto(Schermate::layout(id)), identita(id) {}
+Schermata::Schermata(Catalogo::Id id) : progetto(Catalogo::layout(id)), identita(id) {}
 
 Schermata::~Schermata()
 {
@@ -122,7 +122,7 @@ void Schermata::Unload()
     f->deleteLater();
 }
 
-void Schermata::passa(Schermate::Id destinazione)
+void Schermata::passa(Catalogo::Id destinazione)
 {
     Registro::mostra(destinazione);
     Unload();
@@ -162,7 +162,7 @@ void Schermata::costruisci()
     finestra->setCentralWidget(canvas);
     connect(canvas, &Tela::collocata, this, &Schermata::figureAllaMisura);
 
-    for (const Layout::VoceMenu& v : progetto.menu) {
+    for (const Layout::ComandoMenu& v : progetto.menu) {
         QAction* a = finestra->menuBar()->addAction(v.testo);
         a->setObjectName(v.nome);
         voci.insert(v.nome, a);
@@ -299,9 +299,9 @@ bool Schermata::tasto(int k, Qt::KeyboardModifiers mod)
 
 bool Schermata::usaTasto(int k)
 {
-    for (const Layout::VoceMenu& v : progetto.menu)
+    for (const Layout::ComandoMenu& v : progetto.menu)
         if (v.tasto == k) {
-            voceMenu(v.nome)->trigger();
+            comandoMenu(v.nome)->trigger();
             return true;
         }
     // The controls the key presses; one that is disabled or hidden ignores it, as it ignores a click.
@@ -412,7 +412,7 @@ Controlli::Immagine* Schermata::immagine(const QString& n, int i) const { return
 Controlli::Pulsante* Schermata::pulsante(const QString& n, int i) const { return di<Controlli::Pulsante>(controllo(n, i), n, i); }
 Controlli::Riquadro* Schermata::riquadro(const QString& n, int i) const { return di<Controlli::Riquadro>(controllo(n, i), n, i); }
 
-QAction* Schermata::voceMenu(const QString& nome) const
+QAction* Schermata::comandoMenu(const QString& nome) const
 {
     return voci.value(nome);
 }

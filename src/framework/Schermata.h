@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "Schermate.h"
+#include "Catalogo.h"
 #include "ui/Controlli.h"
 #include "ui/Layout.h"
 
@@ -34,10 +34,10 @@ QSize misuraNelloSchermo(QSize client, int barra, const QRect& libero, const QMa
 class Schermata : public QObject {
     Q_OBJECT
 public:
-    explicit Schermata(Schermate::Id id);
+    explicit Schermata(Catalogo::Id id);
     ~Schermata() override;
 
-    Schermate::Id id() const { return identita; }
+    Catalogo::Id id() const { return identita; }
     // The designed layout the screen is built from.
     const Layout::Schermo& layout() const { return progetto; }
     void Show();
@@ -55,7 +55,7 @@ public:
     Controlli::Immagine* immagine(const QString& nome, int indice = -1) const;
     Controlli::Pulsante* pulsante(const QString& nome, int indice = -1) const;
     Controlli::Riquadro* riquadro(const QString& nome, int indice = -1) const;
-    QAction* voceMenu(const QString& nome) const;
+    QAction* comandoMenu(const QString& nome) const;
 
 protected:
     virtual void Form_Load() {}
@@ -68,7 +68,7 @@ protected:
     virtual void collega() {}
 
     // Shows the target screen, then unloads this one.
-    void passa(Schermate::Id destinazione);
+    void passa(Catalogo::Id destinazione);
 
     const Layout::Schermo& progetto;
 
@@ -81,7 +81,7 @@ private:
     void spostaCursore(int k);
     void mostraCursore();
 
-    Schermate::Id identita;
+    Catalogo::Id identita;
     QPointer<Finestra> finestra;
     Tela* canvas = nullptr;
     QHash<QString, QWidget*> controlli;

@@ -69,7 +69,7 @@ struct Controllo {
 
 enum class Ruolo { Azzera, Informazioni, Esci };
 
-struct VoceMenu {
+struct ComandoMenu {
     QString nome;
     QString testo;
     Ruolo ruolo;
@@ -94,7 +94,7 @@ struct Schermo {
     Cornice cornice = Cornice::Nessuna;
     Rettangolo avanti;               // where an exercise puts its "avanti"
     Cursore cursore = Cursore::Frecce;
-    QVector<VoceMenu> menu;
+    QVector<ComandoMenu> menu;
     QVector<Controllo> controlli;    // creation order: later ones stand in front
 };
 

@@ -153,7 +153,7 @@ Schermo menu(const QVector<PulsanteMenu>& esercizi)
                                        .larghezza = 3015, .altezza = 915},
                                       p.didascalia, SansSerif135B));
     // The voice on and off, in the free corner right of the buttons.
-    Controllo voce = immagine("Voce", -1, {.sinistra = 8040, .alto = 240, .larghezza = 840, .altezza = 840}, "altoparlante");
+    Controllo voce = immagine("InterruttoreVoce", -1, {.sinistra = 8040, .alto = 240, .larghezza = 840, .altezza = 840}, "altoparlante");
     voce.puntatore = true;
     s.controlli << voce;
     return s;

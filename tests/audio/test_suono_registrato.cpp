@@ -460,7 +460,7 @@ private slots:
         Attendi(300);
         // "Il detective 3": its description, three sentences one after the other.
         qint64 da = Registrati();
-        Schermata& detective = Registro::oggetto(Schermate::Id::Form9);
+        Schermata& detective = Registro::oggetto(Catalogo::Id::Form9);
         detective.Show();
         Attendi(9000);
         int attesi = 0;
@@ -495,7 +495,7 @@ private slots:
         Voce::impostaAttiva(false);
         const qint64 spenta = Registrati();
         detective.Unload();
-        Registro::mostra(Schermate::Id::Form1);
+        Registro::mostra(Catalogo::Id::Form1);
         Attendi(2000);
         tratti = parlato(Leggi(), da);
         Voce::impostaAttiva(true);
@@ -508,17 +508,17 @@ private slots:
     void voceFinisceConLaSchermata()
     {
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
-        Registro::mostra(Schermate::Id::FormMenu);
-        Schermata& menu = Registro::oggetto(Schermate::Id::FormMenu);
+        Registro::mostra(Catalogo::Id::FormMenu);
+        Schermata& menu = Registro::oggetto(Catalogo::Id::FormMenu);
         QTest::mouseClick(menu.pulsante("Command12"), Qt::LeftButton);  // "A destra di...... 2"
-        Schermata& righe = Registro::oggetto(Schermate::Id::Form10);
+        Schermata& righe = Registro::oggetto(Catalogo::Id::Form10);
         Attendi(1500);  // naming its four buttons, a sentence of several seconds
         QTimer::singleShot(0, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 box->button(QMessageBox::Yes)->click();
         });
         const qint64 uscita = Registrati();
-        righe.voceMenu("mnuEsci")->trigger();
+        righe.comandoMenu("mnuEsci")->trigger();
         QVERIFY(menu.caricata() && !righe.caricata());
         Attendi(1500);
         const qint64 aperta = Registrati();

@@ -167,8 +167,8 @@ public:
     // "avanti" and again. Then both counts changed, "Esci" and "No" keep it, "Sì" leaves.
     void esercizio(Id id)
     {
-        premi(Schermate::voce(id).pulsante);
-        schermo(Schermate::layout(id));
+        premi(Catalogo::riga(id).pulsante);
+        schermo(Catalogo::layout(id));
         const QImage inizio = client();
         verifica(faccia(inizio) == "si" && !avanti(inizio), disegno->nome + " opens with the laughing face in front and \"avanti\" off");
         bool sbagliata = false;
@@ -199,7 +199,7 @@ public:
         allontana();
         verifica(client() == fine, disegno->nome + ": \"Esci\" and \"No\" changed the screen");
         esci(true);
-        schermo(Schermate::layout(Id::FormMenu));
+        schermo(Catalogo::layout(Id::FormMenu));
     }
 
     // The first exercise by keyboard alone: Enter starts, Enter opens the exercise the menu's
@@ -208,10 +208,10 @@ public:
     {
         const auto tasto = [](const char* t) { xdotool({"key", "--clearmodifiers", t}); };
         tasto("Return");
-        schermo(Schermate::layout(Id::FormMenu));
+        schermo(Catalogo::layout(Id::FormMenu));
         tasto("Return");
         const Id primo = Id::FormDentroFuori1;  // the button top left, where the menu's cursor starts
-        schermo(Schermate::layout(primo));
+        schermo(Catalogo::layout(primo));
         for (const char* t : {"Left", "Right"}) {
             tasto(t);
             if (entro([&] { return avanti(client()); }, 1500))
@@ -282,9 +282,9 @@ int main(int argc, char** argv)
     Bambino b;
     try {
         verifica(programma.waitForStarted(), "the program does not start");
-        b.schermo(Schermate::layout(Id::FormAvvio));
+        b.schermo(Catalogo::layout(Id::FormAvvio));
         b.premi("BottoneAvvio");
-        b.schermo(Schermate::layout(Id::FormMenu));
+        b.schermo(Catalogo::layout(Id::FormMenu));
         b.esercizio(Id::Form1);
         if (!breve) {
             b.esercizio(Id::Form4);
@@ -311,7 +311,7 @@ int main(int argc, char** argv)
             di_nuovo.setWorkingDirectory(lavoro.path());
             di_nuovo.start(cartella + "/bussolino", {});
             verifica(di_nuovo.waitForStarted(), "the program does not start again");
-            b.schermo(Schermate::layout(Id::FormAvvio));
+            b.schermo(Catalogo::layout(Id::FormAvvio));
             b.tastiera();
             di_nuovo.kill();
             di_nuovo.waitForFinished();

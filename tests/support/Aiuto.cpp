@@ -110,8 +110,8 @@ const QList<Id>& esercizi()
 {
     static const QList<Id> e = [] {
         QList<Id> l;
-        for (const Schermate::Voce& v : Schermate::tabella())
-            if (Schermate::esercizio(v.id))
+        for (const Catalogo::Riga& v : Catalogo::righe())
+            if (Catalogo::esercizio(v.id))
                 l << v.id;
         return l;
     }();
@@ -122,7 +122,7 @@ const QList<Id>& esercizi()
 QStringList chiaviRisposta(Id id)
 {
     QStringList chiavi;
-    for (const Layout::Controllo& c : Schermate::layout(id).controlli)
+    for (const Layout::Controllo& c : Catalogo::layout(id).controlli)
         if (c.risposta)
             chiavi << Layout::chiave(c.nome, c.indice);
     return chiavi;

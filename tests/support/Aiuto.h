@@ -13,7 +13,7 @@
 #include "framework/Schermata.h"
 #include "framework/Registro.h"
 
-using Schermate::Id;
+using Catalogo::Id;
 
 class LettoreRegistratore : public ModuloColoriSuoni::Lettore {
 public:

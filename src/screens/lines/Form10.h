@@ -8,7 +8,7 @@
 class Form10 : public FormRighe {
     Q_OBJECT
 public:
-    explicit Form10(Schermate::Id id) : FormRighe(id, 45) {}
+    explicit Form10(Catalogo::Id id) : FormRighe(id, 45) {}
     QStringList frasiPossibili() const override;
 
 protected:

@@ -7,7 +7,7 @@
 class FormDentroFuori1 : public FormRighe {
     Q_OBJECT
 public:
-    explicit FormDentroFuori1(Schermate::Id id) : FormRighe(id, 30) {}
+    explicit FormDentroFuori1(Catalogo::Id id) : FormRighe(id, 30) {}
     QStringList frasiPossibili() const override;
 
 protected:

@@ -2,7 +2,7 @@
 
 #include "services/Casuale.h"
 
-FormRighe::FormRighe(Schermate::Id id, int numeroAnimali) : FormEsercizio(id), numeroAnimali(numeroAnimali) {}
+FormRighe::FormRighe(Catalogo::Id id, int numeroAnimali) : FormEsercizio(id), numeroAnimali(numeroAnimali) {}
 
 void FormRighe::PreparaEsercizio()
 {

@@ -6,7 +6,7 @@
 class FormRighe : public FormEsercizio {
     Q_OBJECT
 public:
-    FormRighe(Schermate::Id id, int numeroAnimali);
+    FormRighe(Catalogo::Id id, int numeroAnimali);
 
 protected:
     void GeneraEsercizio() override { PreparaEsercizio(); }

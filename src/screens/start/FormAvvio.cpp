@@ -14,5 +14,5 @@ void FormAvvio::collega()
 
 void FormAvvio::BottoneAvvio_Click()
 {
-    passa(Schermate::Id::FormMenu);
+    passa(Catalogo::Id::FormMenu);
 }

@@ -15,10 +15,10 @@ void FormMenu::Form_Load()
 // The loudspeaker shows whether the voice speaks: a plain one, or one crossed out.
 void FormMenu::mostraVoce()
 {
-    immagine("Voce")->impostaDisegno(Voce::attiva() ? QStringLiteral("altoparlante") : QStringLiteral("muto"));
+    immagine("InterruttoreVoce")->impostaDisegno(Voce::attiva() ? QStringLiteral("altoparlante") : QStringLiteral("muto"));
 }
 
-void FormMenu::Voce_Click()
+void FormMenu::InterruttoreVoce_Click()
 {
     Voce::impostaAttiva(!Voce::attiva());
     mostraVoce();
@@ -27,9 +27,9 @@ void FormMenu::Voce_Click()
 void FormMenu::collega()
 {
     connect(pulsante("Command1"), &QAbstractButton::clicked, this, &FormMenu::Command1_Click);
-    connect(immagine("Voce"), &Controlli::Immagine::click, this, &FormMenu::Voce_Click);
+    connect(immagine("InterruttoreVoce"), &Controlli::Immagine::click, this, &FormMenu::InterruttoreVoce_Click);
     // Command2_Click to Command12_Click: each opens the screen the table gives its button.
-    for (const Schermate::Voce& v : Schermate::tabella())
+    for (const Catalogo::Riga& v : Catalogo::righe())
         if (v.pulsante)
             connect(pulsante(v.pulsante), &QAbstractButton::clicked, this, [this, id = v.id] { passa(id); });
 }

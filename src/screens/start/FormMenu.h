@@ -13,6 +13,6 @@ protected:
 
 private:
     void Command1_Click();
-    void Voce_Click();
+    void InterruttoreVoce_Click();
     void mostraVoce();
 };

@@ -22,7 +22,7 @@ bool stessaPosa(int a, int b)
 }
 }  // namespace
 
-FormDetective::FormDetective(Schermate::Id id, Insieme insieme) : FormConFrasi(id), insieme(insieme) {}
+FormDetective::FormDetective(Catalogo::Id id, Insieme insieme) : FormConFrasi(id), insieme(insieme) {}
 
 void FormDetective::GeneraEsercizio()
 {

@@ -6,7 +6,7 @@ class FormDetective : public FormConFrasi {
     Q_OBJECT
 public:
     enum class Insieme { DaDietro, DiFronte, UnoDeiDue };
-    FormDetective(Schermate::Id id, Insieme insieme);
+    FormDetective(Catalogo::Id id, Insieme insieme);
     QStringList frasiPossibili() const override;
 
 protected:

@@ -11,7 +11,7 @@ namespace {
 constexpr const char* Inizio[2] = {"HO IL BRACCIO SINISTRO ", "HO IL BRACCIO DESTRO "};
 }  // namespace
 
-FormVeroFalso::FormVeroFalso(Schermate::Id id, int quante, int aggiunta)
+FormVeroFalso::FormVeroFalso(Catalogo::Id id, int quante, int aggiunta)
     : FormConFrasi(id), quante(quante), aggiunta(aggiunta)
 {
 }

@@ -6,7 +6,7 @@ class FormVeroFalso : public FormConFrasi {
     Q_OBJECT
 public:
     // One attempt draws Int(r * quante) + 1, then adds `aggiunta`.
-    FormVeroFalso(Schermate::Id id, int quante, int aggiunta);
+    FormVeroFalso(Catalogo::Id id, int quante, int aggiunta);
     QStringList frasiPossibili() const override;
 
 protected:

@@ -1,5 +1,5 @@
 // The table of screens. Adding a screen: a row here, its layout in ui/Layouts.cpp, its class.
-#include "Schermate.h"
+#include "Catalogo.h"
 
 #include "screens/body/Form1.h"
 #include "screens/body/Form2.h"
@@ -14,7 +14,7 @@
 #include <array>
 #include <optional>
 
-namespace Schermate {
+namespace Catalogo {
 
 namespace {
 
@@ -41,7 +41,7 @@ std::unique_ptr<Schermata> detective(Id id)
 
 Layout::Schermo menu();
 
-constexpr Voce Tabella[] = {
+constexpr Riga Righe[] = {
     {Id::FormAvvio, "FormAvvio", "Bussolino", Cornice::Nessuna, Layout::avvio, crea<FormAvvio>},
     {Id::FormMenu, "FormMenu", "Bussolino", Cornice::Nessuna, menu, crea<FormMenu>},
     {Id::Form1, "Form1", "Bussolino - Su di me", Cornice::A, Layout::form1, crea<Form1>,
@@ -67,12 +67,12 @@ constexpr Voce Tabella[] = {
     {Id::Form10, "Form10", "Bussolino - A destra di 2", Cornice::B, Layout::form10, crea<Form10>,
      "Command12", "A destra di...... 2", 0, 1},
 };
-static_assert(std::size(Tabella) == size_t(Numero), "one row for every screen");
+static_assert(std::size(Righe) == size_t(Numero), "one row for every screen");
 
 constexpr bool inOrdine()
 {
-    for (size_t i = 0; i < std::size(Tabella); ++i)
-        if (Tabella[i].id != Id(i))
+    for (size_t i = 0; i < std::size(Righe); ++i)
+        if (Righe[i].id != Id(i))
             return false;
     return true;
 }
@@ -83,7 +83,7 @@ static_assert(inOrdine(), "row i is the screen of id i");
 Layout::Schermo menu()
 {
     QVector<Layout::PulsanteMenu> pulsanti;
-    for (const Voce& v : Tabella)
+    for (const Riga& v : Righe)
         if (v.pulsante)
             pulsanti.append({v.pulsante, QString::fromUtf8(v.didascalia), v.colonna, v.riga});
     return Layout::menu(pulsanti);
@@ -91,14 +91,14 @@ Layout::Schermo menu()
 
 }  // namespace
 
-std::span<const Voce> tabella()
+std::span<const Riga> righe()
 {
-    return Tabella;
+    return Righe;
 }
 
-const Voce& voce(Id id)
+const Riga& riga(Id id)
 {
-    return Tabella[size_t(id)];
+    return Righe[size_t(id)];
 }
 
 const Layout::Schermo& layout(Id id)
@@ -106,7 +106,7 @@ const Layout::Schermo& layout(Id id)
     static std::array<std::optional<Layout::Schermo>, Numero> fatti;
     std::optional<Layout::Schermo>& s = fatti[size_t(id)];
     if (!s) {
-        const Voce& v = voce(id);
+        const Riga& v = riga(id);
         s = Layout::conCornice(v.layout(), v.cornice);
         s->nome = QString::fromUtf8(v.nome);
         s->titolo = QString::fromUtf8(v.titolo);
@@ -114,4 +114,4 @@ const Layout::Schermo& layout(Id id)
     return *s;
 }
 
-}  // namespace Schermate
+}  // namespace Catalogo

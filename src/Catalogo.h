@@ -11,7 +11,7 @@
 
 class Schermata;
 
-namespace Schermate {
+namespace Catalogo {
 
 enum class Id {
     FormAvvio,
@@ -30,7 +30,7 @@ enum class Id {
 };
 constexpr int Numero = int(Id::Form10) + 1;
 
-struct Voce {
+struct Riga {
     Id id;
     const char* nome;               // the design's name: "Form1"
     const char* titolo;             // window title
@@ -44,10 +44,10 @@ struct Voce {
     int riga = 0;
 };
 
-std::span<const Voce> tabella();
-const Voce& voce(Id id);
+std::span<const Riga> righe();
+const Riga& riga(Id id);
 // The screen's designed layout with its frame and title, made once.
 const Layout::Schermo& layout(Id id);
-inline bool esercizio(Id id) { return voce(id).cornice != Layout::Cornice::Nessuna; }
+inline bool esercizio(Id id) { return riga(id).cornice != Layout::Cornice::Nessuna; }
 
-}  // namespace Schermate
+}  // namespace Catalogo
