@@ -9,7 +9,6 @@
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
 #include "framework/Schermata.h"
-#include "ui/Controlli.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,7 +81,7 @@ void Dipingi()
 
 void Chiudi(Id id)
 {
-    Registro::oggetto(id).Unload();
+    schermo(id).Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -104,7 +103,7 @@ void BenchApri(benchmark::State& state, Id id, bool fredda)
         Figure::preparaInAnticipo();
         Figure::attendiPreparazione();
     }
-    Registro::mostra(id);  // the first time also parses the carried drawings
+    Registro::mostra(int(id));  // the first time also parses the carried drawings
     Dipingi();
     Chiudi(id);
     for (auto _ : state) {
@@ -113,7 +112,7 @@ void BenchApri(benchmark::State& state, Id id, bool fredda)
             Figure::svuotaCache();
             state.ResumeTiming();
         }
-        Registro::mostra(id);
+        Registro::mostra(int(id));
         Dipingi();
         Chiudi(id);
     }
@@ -128,14 +127,14 @@ void BenchGenera(benchmark::State& state, Id id, StatoFigure modo)
 {
     const bool fredda = modo == StatoFigure::Fredde;
     Azzera();
-    Registro::mostra(id);
-    Schermata& s = Registro::oggetto(id);
+    Registro::mostra(int(id));
+    Schermata& s = schermo(id);
     Dipingi();
     if (modo == StatoFigure::Grande) {
         s.window()->resize(s.window()->size() * 3 / 2);
         Dipingi();
     }
-    Controlli::Pulsante* avanti = s.pulsante("Command2");
+    Controlli::Pulsante* avanti = pulsante(s, "Command2");
     if (!fredda) {
         Figure::preparaInAnticipo();
         Figure::attendiPreparazione();
@@ -159,8 +158,8 @@ void BenchGenera(benchmark::State& state, Id id, StatoFigure modo)
 void BenchDisegna(benchmark::State& state, Id id)
 {
     Azzera();
-    Registro::mostra(id);
-    Schermata& s = Registro::oggetto(id);
+    Registro::mostra(int(id));
+    Schermata& s = schermo(id);
     Dipingi();
     for (auto _ : state)
         benchmark::DoNotOptimize(s.window()->grab());
@@ -171,12 +170,12 @@ void BenchDisegna(benchmark::State& state, Id id)
 void BenchRisposta(benchmark::State& state, const Riga& v)
 {
     Azzera();
-    Registro::mostra(v.id);
-    Schermata& s = Registro::oggetto(v.id);
+    Registro::mostra(int(v.id));
+    Schermata& s = schermo(v.id);
     Dipingi();
     QWidget* risposta = controllo(s, v.risposta);
-    QWidget* si = s.controllo("ComandoIconaSi");
-    QWidget* no = s.controllo("ComandoIconaNo");
+    QWidget* si = controllo(s, "ComandoIconaSi");
+    QWidget* no = controllo(s, "ComandoIconaNo");
     si->hide();
     no->hide();
     Dipingi();

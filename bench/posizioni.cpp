@@ -4,10 +4,10 @@
 // its first answer control and the "Esci" of its menu bar, and its window title.
 //   avvio <x> <y> <title>
 //   esercizio <menu x> <menu y> <answer x> <answer y> <esci x> <esci y> <title>
+#include "support/Aiuto.h"
+
 #include "Applicazione.h"
 #include "services/Percorsi.h"
-#include "framework/Registro.h"
-#include "framework/Schermata.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,10 +23,7 @@ QPoint centro(Schermata& s, QWidget* w)
 // The first control the layout marks as an answer.
 QWidget* primaRisposta(Schermata& s)
 {
-    for (const Layout::Controllo& c : s.layout().controlli)
-        if (c.risposta)
-            return s.controllo(c.nome, c.indice);
-    return nullptr;
+    return risposte(s).value(0);
 }
 }  // namespace
 
@@ -39,25 +36,25 @@ int main(int argc, char** argv)
     Percorsi::impostaCartellaProgramma(QCoreApplication::applicationDirPath() + "/..");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
 
-    Schermata& avvio = Registro::oggetto(Catalogo::Id::FormAvvio);
+    Schermata& avvio = schermo(Id::FormAvvio);
     avvio.Show();
-    const QPoint a = centro(avvio, avvio.controllo("BottoneAvvio"));
+    const QPoint a = centro(avvio, controllo(avvio, "BottoneAvvio"));
     std::printf("avvio %d %d %s\n", a.x(), a.y(), qPrintable(avvio.window()->windowTitle()));
     avvio.Unload();
 
     // The exercises in the order of the menu's buttons.
-    Schermata& menu = Registro::oggetto(Catalogo::Id::FormMenu);
+    Schermata& menu = schermo(Id::FormMenu);
     menu.Show();
     for (const Catalogo::Riga& v : Catalogo::righe()) {
         if (!v.pulsante)
             continue;
-        const QPoint m = centro(menu, menu.controllo(v.pulsante));
-        Schermata& s = Registro::oggetto(v.id);
+        const QPoint m = centro(menu, controllo(menu, v.pulsante));
+        Schermata& s = schermo(v.id);
         s.Show();
         QCoreApplication::processEvents();
         const QPoint r = centro(s, primaRisposta(s));
         QMenuBar* barra = s.window()->menuBar();
-        const QPoint e = barra->mapTo(s.window(), barra->actionGeometry(s.comandoMenu("mnuEsci")).center());
+        const QPoint e = barra->mapTo(s.window(), barra->actionGeometry(comandoMenu(s, "mnuEsci")).center());
         std::printf("esercizio %d %d %d %d %d %d %s\n", m.x(), m.y(), r.x(), r.y(), e.x(), e.y(),
                     qPrintable(s.window()->windowTitle()));
         s.Unload();

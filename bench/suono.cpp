@@ -7,6 +7,8 @@
 // the click is then that many bytes on, plus the time since that arrival. The first sample at
 // least 33 (-60 dBFS) after it is the first audible one. The figure counts the recorder's own
 // delivery delay against the program, so it errs on the slow side by at most one recorder block.
+#include "support/Aiuto.h"
+
 #include "Applicazione.h"
 #include "framework/Registro.h"
 #include "services/Casuale.h"
@@ -111,9 +113,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    Registro::mostra(Catalogo::Id::Form4);
-    Schermata& s = Registro::oggetto(Catalogo::Id::Form4);
-    QWidget* risposta = s.controllo("Command1");
+    Schermata& s = apri(Id::Form4);
+    QWidget* risposta = controllo(s, "Command1");
     Attendi(100);
 
     std::vector<double> latenze, blocchi;

@@ -1,12 +1,14 @@
 #include "Applicazione.h"
 
+#include "Catalogo.h"
+
 #include "framework/Registro.h"
 #include "services/Casuale.h"
 #include "services/Figure.h"
 #include "services/Lavori.h"
 #include "services/PluginSuono.h"
 #include "services/Voce.h"
-#include "ui/Controlli.h"
+#include "ui/PrimoDisegno.h"
 #include "ui/Risorse.h"
 
 #include <QApplication>
@@ -124,6 +126,7 @@ void prepara(QApplication& app, const Opzioni::Scelte& scelte)
     // The carried fonts are added when a screen first asks for their family: the title needs
     // only its own; the rest come once the title has painted (see Main).
     Figure::impostaDimensioni(&dimensioniFigure);
+    Catalogo::installa();
     static QTranslator italiano;
     if (italiano.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -133,10 +136,10 @@ void prepara(QApplication& app, const Opzioni::Scelte& scelte)
 void Main()
 {
     Casuale::seminaDallOrologio();
-    Registro::mostra(Catalogo::Id::FormAvvio);
+    Registro::mostra(int(Catalogo::Id::FormAvvio));
     // What the title does not need is made while the child looks at it: the other fonts, and
     // the figures decoded on a worker thread.
-    Controlli::dopoIlPrimoDisegno([] {
+    PrimoDisegno::dopo([] {
         // A figure is decoded at its file's size for a moment before it is scaled down. With
         // a fixed threshold such passing buffers get pages of their own and go back to the
         // system when freed; left to adapt, the allocator would keep them as heap for the

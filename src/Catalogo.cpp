@@ -1,6 +1,8 @@
 // The table of screens. Adding a screen: a row here, its layout in ui/Layouts.cpp, its class.
 #include "Catalogo.h"
 
+#include "framework/Registro.h"
+
 #include "screens/body/Form1.h"
 #include "screens/body/Form2.h"
 #include "screens/body/Form3.h"
@@ -20,52 +22,57 @@ namespace {
 
 using Layout::Cornice;
 
+using Conti = Scheda::Conti;
+using Avanti = Scheda::Avanti;
+
 template <class T>
-std::unique_ptr<Schermata> crea(Id id)
+std::unique_ptr<Schermata> crea(const Scheda& s)
 {
-    return std::make_unique<T>(id);
+    return std::make_unique<T>(s);
 }
 
 // One attempt of the pose draw is Int(r * quante) + 1, then `aggiunta` is added.
 template <int quante, int aggiunta>
-std::unique_ptr<Schermata> veroFalso(Id id)
+std::unique_ptr<Schermata> veroFalso(const Scheda& s)
 {
-    return std::make_unique<FormVeroFalso>(id, quante, aggiunta);
+    return std::make_unique<FormVeroFalso>(s, quante, aggiunta);
 }
 
-template <FormDetective::Insieme insieme>
-std::unique_ptr<Schermata> detective(Id id)
+template <Detective::Insieme insieme>
+std::unique_ptr<Schermata> detective(const Scheda& s)
 {
-    return std::make_unique<FormDetective>(id, insieme);
+    return std::make_unique<FormDetective>(s, insieme);
 }
 
 Layout::Schermo menu();
 
 constexpr Riga Righe[] = {
-    {Id::FormAvvio, "FormAvvio", "Bussolino", Cornice::Nessuna, Layout::avvio, crea<FormAvvio>},
-    {Id::FormMenu, "FormMenu", "Bussolino", Cornice::Nessuna, menu, crea<FormMenu>},
-    {Id::Form1, "Form1", "Bussolino - Su di me", Cornice::A, Layout::form1, crea<Form1>,
-     "Command2", "Su di me ", 0, 2},
-    {Id::Form2, "Form2", "Bussolino - Alla mia 1", Cornice::A, Layout::form2, crea<Form2>,
-     "Command3", "Alla mia......    1", 0, 3},
-    {Id::Form3, "Form3", "Bussolino - Alla mia 2", Cornice::A, Layout::form3, crea<Form3>,
-     "Command4", "Alla mia......    2", 0, 4},
-    {Id::Form4, "Form4", "Bussolino - Vero e falso 1", Cornice::A, Layout::veroFalso, veroFalso<28, 28>,
-     "Command5", "Vero e falso   1", 0, 5},
-    {Id::Form5, "Form5", "Bussolino - Vero e falso 2", Cornice::A, Layout::veroFalso, veroFalso<28, 0>,
-     "Command6", "Vero e falso   2", 1, 0},
-    {Id::Form6, "Form6", "Bussolino - Vero e falso 3", Cornice::A, Layout::veroFalso, veroFalso<56, 0>,
-     "Command7", "Vero e falso   3", 1, 1},
-    {Id::Form7, "Form7", "Bussolino - Il detective 1", Cornice::A, Layout::detective,
-     detective<FormDetective::Insieme::DaDietro>, "Command8", "Il detective 1", 1, 2},
-    {Id::Form8, "Form8", "Bussolino - Il detective 2", Cornice::A, Layout::detective,
-     detective<FormDetective::Insieme::DiFronte>, "Command9", "Il detective 2", 1, 3},
-    {Id::Form9, "Form9", "Bussolino - Il detective 3", Cornice::A, Layout::detective,
-     detective<FormDetective::Insieme::UnoDeiDue>, "Command10", "Il detective 3", 1, 4},
-    {Id::FormDentroFuori1, "FormDentroFuori1", "Bussolino - A destra di 1", Cornice::B, Layout::dentroFuori1,
-     crea<FormDentroFuori1>, "Command11", "A destra di......  1", 0, 0},
-    {Id::Form10, "Form10", "Bussolino - A destra di 2", Cornice::B, Layout::form10, crea<Form10>,
-     "Command12", "A destra di...... 2", 0, 1},
+    {Id::FormAvvio, "FormAvvio", "Bussolino", Cornice::Nessuna, Conti::Condivisi, Avanti::DallaCornice, Layout::avvio,
+     crea<FormAvvio>},
+    {Id::FormMenu, "FormMenu", "Bussolino", Cornice::Nessuna, Conti::Condivisi, Avanti::DallaCornice, menu, crea<FormMenu>},
+    {Id::Form1, "Form1", "Bussolino - Su di me", Cornice::A, Conti::Condivisi, Avanti::DallaCornice, Layout::form1,
+     crea<Form1>, "Command2", "Su di me ", 0, 2},
+    {Id::Form2, "Form2", "Bussolino - Alla mia 1", Cornice::A, Conti::Condivisi, Avanti::DallaCornice, Layout::form2,
+     crea<Form2>, "Command3", "Alla mia......    1", 0, 3},
+    {Id::Form3, "Form3", "Bussolino - Alla mia 2", Cornice::A, Conti::Condivisi, Avanti::DallaCornice, Layout::form3,
+     crea<Form3>, "Command4", "Alla mia......    2", 0, 4},
+    {Id::Form4, "Form4", "Bussolino - Vero e falso 1", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
+     Layout::veroFalso, veroFalso<28, 28>, "Command5", "Vero e falso   1", 0, 5},
+    {Id::Form5, "Form5", "Bussolino - Vero e falso 2", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
+     Layout::veroFalso, veroFalso<28, 0>, "Command6", "Vero e falso   2", 1, 0},
+    {Id::Form6, "Form6", "Bussolino - Vero e falso 3", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
+     Layout::veroFalso, veroFalso<56, 0>, "Command7", "Vero e falso   3", 1, 1},
+    {Id::Form7, "Form7", "Bussolino - Il detective 1", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
+     Layout::detective, detective<Detective::Insieme::DaDietro>, "Command8", "Il detective 1", 1, 2},
+    {Id::Form8, "Form8", "Bussolino - Il detective 2", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
+     Layout::detective, detective<Detective::Insieme::DiFronte>, "Command9", "Il detective 2", 1, 3},
+    {Id::Form9, "Form9", "Bussolino - Il detective 3", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
+     Layout::detective, detective<Detective::Insieme::UnoDeiDue>, "Command10", "Il detective 3", 1, 4},
+    // The line exercises count on their own and open "avanti" once the animal is placed.
+    {Id::FormDentroFuori1, "FormDentroFuori1", "Bussolino - A destra di 1", Cornice::B, Conti::Propri,
+     Avanti::DallaSchermata, Layout::dentroFuori1, crea<FormDentroFuori1>, "Command11", "A destra di......  1", 0, 0},
+    {Id::Form10, "Form10", "Bussolino - A destra di 2", Cornice::B, Conti::Propri, Avanti::DallaSchermata,
+     Layout::form10, crea<Form10>, "Command12", "A destra di...... 2", 0, 1},
 };
 static_assert(std::size(Righe) == size_t(Numero), "one row for every screen");
 
@@ -85,7 +92,7 @@ Layout::Schermo menu()
     QVector<Layout::PulsanteMenu> pulsanti;
     for (const Riga& v : Righe)
         if (v.pulsante)
-            pulsanti.append({v.pulsante, QString::fromUtf8(v.didascalia), v.colonna, v.riga});
+            pulsanti.append({v.pulsante, QString::fromUtf8(v.didascalia), v.colonna, v.riga, int(v.id)});
     return Layout::menu(pulsanti);
 }
 
@@ -112,6 +119,14 @@ const Layout::Schermo& layout(Id id)
         s->titolo = QString::fromUtf8(v.titolo);
     }
     return *s;
+}
+
+void installa()
+{
+    Registro::imposta({Numero, int(Id::FormMenu), [](int id) {
+                           const Riga& r = riga(Id(id));
+                           return r.crea({id, &layout(Id(id)), r.conti, r.avanti});
+                       }});
 }
 
 }  // namespace Catalogo

@@ -1,15 +1,14 @@
 #pragma once
 // The table of screens: the one place that knows which screens exist, what each is called in
-// the design, which menu button opens it, its window title, the frame it stands in, its
-// layout and how its object is made. The menu, the registry, the frame, the tests and the
-// benchmarks all read it.
+// the design, which menu button opens it, its window title, the frame it stands in and how that
+// frame counts and opens "avanti", its layout and how its object is made. The menu, the
+// registry, the tests and the benchmarks all read it.
 #include <QString>
 #include <memory>
 #include <span>
 
+#include "framework/Schermata.h"
 #include "ui/Layout.h"
-
-class Schermata;
 
 namespace Catalogo {
 
@@ -34,9 +33,11 @@ struct Riga {
     Id id;
     const char* nome;               // the design's name: "Form1"
     const char* titolo;             // window title
-    Layout::Cornice cornice;        // the frame of an exercise; Nessuna for the title and the menu
+    Layout::Cornice cornice;        // the frame's geometry; Nessuna for the title and the menu
+    Scheda::Conti conti;            // where an exercise counts
+    Scheda::Avanti avanti;          // who opens its "avanti"
     Layout::Schermo (*layout)();    // the screen's own controls
-    std::unique_ptr<Schermata> (*crea)(Id id);
+    std::unique_ptr<Schermata> (*crea)(const Scheda& scheda);
     // The menu button that opens the screen, its caption and its place (column 0 or 1, row 0 to 5).
     const char* pulsante = nullptr;
     const char* didascalia = nullptr;
@@ -49,5 +50,8 @@ const Riga& riga(Id id);
 // The screen's designed layout with its frame and title, made once.
 const Layout::Schermo& layout(Id id);
 inline bool esercizio(Id id) { return riga(id).cornice != Layout::Cornice::Nessuna; }
+
+// Tells the registry how to make each screen and which is the menu; before the first is shown.
+void installa();
 
 }  // namespace Catalogo

@@ -1,7 +1,7 @@
 # The proof that every answer is heard: the real sound player, a private PulseAudio server
 # with a null sink, and a recording of what came out of it.
 add_executable(test_suono_registrato ${CMAKE_CURRENT_SOURCE_DIR}/audio/test_suono_registrato.cpp)
-target_link_libraries(test_suono_registrato PRIVATE bussolino_core Qt6::Test PkgConfig::SNDFILE)
+target_link_libraries(test_suono_registrato PRIVATE bussolino_test_support PkgConfig::SNDFILE)
 # The voice of the exercises is the one the build made.
 if(TARGET voce_wav)
   add_dependencies(test_suono_registrato voce_wav)

@@ -15,7 +15,7 @@ namespace {
 const QStringList BarraA{"Azzera  conteggio        ", "Informazioni          ", "Esci"};
 const QStringList BarraB{"Azzera conteggio         ", "Informazioni         ", "Esci"};
 
-QAction* voceDiMenu(Schermata& s, int i) { return s.comandoMenu(s.layout().menu.value(i).nome); }
+QAction* voceDiMenu(Schermata& s, int i) { return comandoMenu(s, s.layout().menu.value(i).nome); }
 }  // namespace
 
 struct RigaEsercizioIntero { int id; QString pulsante, voce, titolo; QList<double> copione; QString sbagliata; QStringList giuste; };
@@ -47,7 +47,7 @@ private slots:
     void esercizioIntero()
     {
         QFETCH(RigaEsercizioIntero, riga);
-        const auto& [id, pulsante, voce, titolo, copione, sbagliata, giuste] = riga;
+        const auto& [id, bottone, voce, titolo, copione, sbagliata, giuste] = riga;
         const bool proprio = Id(id) == Id::Form10 || Id(id) == Id::FormDentroFuori1;
         const QString tutte(chiaviRisposta(Id(id)).size(), '1'), nessuna(tutte.size(), '0');
         const QString giusta = QStringLiteral(" %1").arg(giuste.size());
@@ -55,13 +55,13 @@ private slots:
         for (double r : QList<double>{0.5, 0.5} + copione + QList<double>(giuste.size(), 0.0) + copione + QList<double>{0.5} + copione)
             a.copione({r});
         Applicazione::Main();
-        clicca(schermo(Id::FormAvvio).pulsante("BottoneAvvio"));
+        clicca(pulsante(schermo(Id::FormAvvio), "BottoneAvvio"));
         Schermata& menu = schermo(Id::FormMenu);
-        QCOMPARE(menu.pulsante(pulsante)->text(), voce);
-        clicca(menu.pulsante(pulsante));
+        QCOMPARE(pulsante(menu, bottone)->text(), voce);
+        clicca(pulsante(menu, bottone));
         Schermata& s = schermo(Id(id));
         QVERIFY(s.caricata() && !menu.caricata());
-        QCOMPARE(Registro::aperte(), 1);
+        QCOMPARE(aperte(), 1);
         QCOMPARE(s.window()->windowTitle(), "Bussolino - " + titolo);
         QCOMPARE(s.tela()->size(), proprio ? QSize(641, 475) : QSize(640, 493));
         QStringList barra;
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(a.lettore.suonati.size(), 2 + giuste.size());
 
         // "avanti": a new exercise; the counts and the face of the last answer stay.
-        clicca(s.pulsante("Command2"));
+        clicca(pulsante(s, "Command2"));
         QCOMPARE(quadro(s), "si [" + giusta + "| 2] avanti:0 risposte:" + tutte);
         QCOMPARE(a.casuale.consumati(), 2 + 2 * int(copione.size()) + int(giuste.size()));
         QCOMPARE(s.sfondo(), sfondo);
@@ -118,12 +118,12 @@ private slots:
         auto si = rispondiAlProssimo(QMessageBox::Yes);
         voceDiMenu(s, 2)->trigger();
         QVERIFY(si->vista && !s.caricata() && menu.caricata());
-        QCOMPARE(Registro::aperte(), 1);
+        QCOMPARE(aperte(), 1);
         // The menu zeroes the shared counts as it opens.
-        QCOMPARE(Modulo1::ContaEsatti + Modulo1::ContaErrati, 0);
+        QCOMPARE(Modulo1::conteggio.ContaEsatti + Modulo1::conteggio.ContaErrati, 0);
 
         // Opened again: as designed, counting from 0.
-        clicca(menu.pulsante(pulsante));
+        clicca(pulsante(menu, bottone));
         QCOMPARE(quadro(s), "both [0|0] avanti:0 risposte:" + tutte);
         clicca(controllo(s, sbagliata));
         QCOMPARE(quadro(s), "no [0| 1] avanti:0 risposte:" + tutte);
@@ -137,25 +137,24 @@ private slots:
         Schermata& avvio = schermo(Id::FormAvvio);
         QCOMPARE(avvio.sfondo(), 0xC0C0FFu);
         QCOMPARE(avvio.tela()->size(), QSize(687, 600));
-        QCOMPARE(avvio.etichetta("Label2", 0)->testo(), QString("Bussolino"));
-        QCOMPARE(avvio.pulsante("BottoneAvvio")->text(), QString("Avvio"));
-        clicca(avvio.pulsante("BottoneAvvio"));
+        QCOMPARE(etichetta(avvio, "Label2", 0)->testo(), QString("Bussolino"));
+        QCOMPARE(pulsante(avvio, "BottoneAvvio")->text(), QString("Avvio"));
+        clicca(pulsante(avvio, "BottoneAvvio"));
         Schermata& menu = schermo(Id::FormMenu);
         QVERIFY(!avvio.caricata() && menu.caricata());
         QCOMPARE(menu.sfondo(), 0x0000FFu);
         QCOMPARE(menu.tela()->size(), QSize(602, 518));
 
         auto no = rispondiAlProssimo(QMessageBox::No);
-        clicca(menu.pulsante("Command1"));
+        clicca(pulsante(menu, "Command1"));
         QCOMPARE(no->testo, QString("Vuoi uscire dal programma?"));
         QCOMPARE(no->titolo, QString("Bussolino"));
         QCOMPARE(no->predefinito, QString("No"));
-        QVERIFY(menu.caricata() && !Registro::terminato());
+        QVERIFY(menu.caricata());
         QCOMPARE(menu.sfondo(), 0x0000FFu);
         rispondiAlProssimo(QMessageBox::Yes);
-        clicca(menu.pulsante("Command1"));
-        QVERIFY(Registro::terminato());
-        QCOMPARE(Registro::aperte(), 0);
+        clicca(pulsante(menu, "Command1"));
+        QCOMPARE(aperte(), 0);
     }
 
     // Closing a window through its frame ends the program, wherever the child is.
@@ -170,7 +169,7 @@ private slots:
         QFETCH(int, id);
         Ambiente a;
         apri(Id(id)).window()->close();
-        QCOMPARE(Registro::aperte(), 0);
+        QCOMPARE(aperte(), 0);
     }
 };
 

@@ -41,8 +41,8 @@ private slots:
             a.copione({r});
         Schermata& s = apri(Id(id));
         QCOMPARE(a.casuale.consumati(), int(copione.size()));
-        QCOMPARE(posaMostrata(s.immagine("Image1")->immagine()), posa);
-        QCOMPARE(s.etichetta("Label5")->testo(), testo);
+        QCOMPARE(posaMostrata(immagine(s, "Image1")->immagine()), posa);
+        QCOMPARE(etichetta(s, "Label5")->testo(), testo);
         QCOMPARE(mostrati(s, "Picture1"), oggetto < 0 ? QList<int>{} : QList<int>{oggetto});
         clicca(controllo(s, sbagliata));
         clicca(controllo(s, giusta));
@@ -50,7 +50,7 @@ private slots:
         // The kitten, the reward of a right answer, shows in the square clicked, and only then.
         if (Id(id) == Id::Form2) {
             QCOMPARE(mostrati(s, "PictureGatto"), QList<int>{giusta == "Label3(1)"});
-            clicca(s.pulsante("Command2"));
+            clicca(pulsante(s, "Command2"));
             QCOMPARE(mostrati(s, "PictureGatto"), QList<int>{});
         }
     }

@@ -25,7 +25,7 @@ QList<int> pose(Schermata& s)
 {
     QList<int> n;
     for (int i = 0; i < 6; ++i)
-        n << posaMostrata(s.immagine("Image1", i)->immagine());
+        n << posaMostrata(immagine(s, "Image1", i)->immagine());
     return n;
 }
 
@@ -70,11 +70,11 @@ private slots:
         Schermata& s = apri(Id(id));
         QCOMPARE(a.casuale.consumati(), 2 + int(tentativi.size()) + (vista >= 0));
         QCOMPARE(pose(s), attese);
-        QCOMPARE(s.etichetta("Label5")->testo(), testo);
+        QCOMPARE(etichetta(s, "Label5")->testo(), testo);
         for (int i = 0; i < 6; ++i)
             if (i != descritta)
-                clicca(s.immagine("Image1", i));
-        clicca(s.immagine("Image1", descritta));
+                clicca(immagine(s, "Image1", i));
+        clicca(immagine(s, "Image1", descritta));
         QCOMPARE(a.lettore.nomi().count("no.wav"), 5);
         QVERIFY(a.lettore.nomi().last().startsWith("si"));
     }
@@ -96,9 +96,9 @@ private slots:
         for (double r : copione({4, 9, 5, 20, 1, 12}, descritta, vista))
             a.copione({r});
         Schermata& s = apri(Id(id));
-        QCOMPARE(s.etichetta("Label5")->testo(), descrizione(pose(s)[gemella]));
-        clicca(s.immagine("Image1", 4));  // pose 1 or 29: both arms alike too, yet not the one described
-        clicca(s.immagine("Image1", gemella));
+        QCOMPARE(etichetta(s, "Label5")->testo(), descrizione(pose(s)[gemella]));
+        clicca(immagine(s, "Image1", 4));  // pose 1 or 29: both arms alike too, yet not the one described
+        clicca(immagine(s, "Image1", gemella));
         QCOMPARE(a.lettore.nomi().size(), 2);
         QVERIFY(a.lettore.nomi()[0] == "no.wav" && a.lettore.nomi()[1].startsWith("si"));
     }
@@ -127,13 +127,13 @@ private slots:
             daDietro += p[0] > 28;
             QList<int> adatte;
             for (int i = 0; i < 6; ++i)
-                if (s.etichetta("Label5")->testo() == descrizione(p[i]))
+                if (etichetta(s, "Label5")->testo() == descrizione(p[i]))
                     adatte << i;
             QVERIFY(adatte.size() == 1 || adatte.size() == 2);
             descritte[adatte[0]] += adatte.size() == 1;
-            clicca(s.immagine("Image1", adatte.last()));
+            clicca(immagine(s, "Image1", adatte.last()));
             QVERIFY(a.lettore.nomi().last().startsWith("si"));
-            clicca(s.pulsante("Command2"));
+            clicca(pulsante(s, "Command2"));
         }
         QCOMPARE(a.lettore.suonati.size(), volte);
         // Four standard deviations, around a half and around a sixth.

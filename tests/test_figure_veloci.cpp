@@ -6,7 +6,7 @@
 #include "framework/Schermata.h"
 #include "services/Figure.h"
 #include "services/Percorsi.h"
-#include "ui/Controlli.h"
+#include "ui/Immagine.h"
 
 #include <QDirIterator>
 #include <QPainter>
@@ -90,7 +90,7 @@ private slots:
         ScriviFiguraFine(Percorsi::figura(5));
         a.casuale.aggiungi({0.5, (5 - 0.5) / 28, 0.75, 0.75});
         Schermata& f = apri(Id::Form1);
-        Controlli::Immagine* im = f.immagine("Image1");
+        Controlli::Immagine* im = immagine(f, "Image1");
         const QImage file(Percorsi::figura(5));
         for (qreal volte : {1.0, 2.0}) {
             f.window()->resize(f.window()->size() * volte);
@@ -111,7 +111,7 @@ private slots:
         Figure::preparaInAnticipo();
         Figure::attendiPreparazione();
         Schermata& f = apri(Id::Form7);
-        Controlli::Immagine* im = f.immagine("Image1", 0);
+        Controlli::Immagine* im = immagine(f, "Image1", 0);
         const QSize lato = im->size() * im->devicePixelRatioF();
         for (int n = 1; n <= 56; ++n) {
             const QImage i = Figure::carica(n);

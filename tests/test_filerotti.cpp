@@ -197,11 +197,11 @@ private slots:
             // Refused before decoding: quickly and without room for 20000 x 20000 pixels.
             QVERIFY2(t.elapsed() < 2000 && piccoKiB() - memoria < 100 * 1024, qPrintable(QString::number(t.elapsed())));
             for (int volta = 0; volta < 2; ++volta) {
-                QCOMPARE(posaMostrata(s->immagine("Image1")->immagine()), righe && file.startsWith("gif") ? 0 : 5);
-                clicca(s->etichetta("Label3", 1));
-                clicca(s->etichetta("Label3", 0));
+                QCOMPARE(posaMostrata(immagine(*s, "Image1")->immagine()), righe && file.startsWith("gif") ? 0 : 5);
+                clicca(etichetta(*s, "Label3", 1));
+                clicca(etichetta(*s, "Label3", 0));
                 if (volta == 0)
-                    clicca(s->pulsante("Command2"));
+                    clicca(pulsante(*s, "Command2"));
             }
         });
         ModuloColoriSuoni::impostaLettore(&a.lettore);

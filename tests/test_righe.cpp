@@ -32,13 +32,13 @@ private slots:
         const auto& [id, da, a, aSinistra, aDestra] = riga;
         Ambiente amb;
         Schermata& s = apri(Id(id));
-        QWidget* campo = s.controllo("Picture1");
+        QWidget* campo = controllo(s, "Picture1");
         for (const QString& riga : {aSinistra, aDestra})
             if (!riga.isEmpty())
                 QCOMPARE(campo->findChild<Controlli::Linea*>(riga)->colore(), riga == "Line1(1)" ? QColor(255, 255, 0) : QColor(0, 0xC0, 0));
         for (int i = da; i <= a; ++i) {
-            const QRect r = s.controllo("PictureDentro", i)->geometry();
-            QVERIFY2(s.controllo("PictureDentro", i)->parentWidget() == campo && campo->rect().contains(r), qPrintable(QString::number(i)));
+            const QRect r = controllo(s, "PictureDentro", i)->geometry();
+            QVERIFY2(controllo(s, "PictureDentro", i)->parentWidget() == campo && campo->rect().contains(r), qPrintable(QString::number(i)));
             QVERIFY2(aSinistra.isEmpty() || r.left() > campo->findChild<QWidget*>(aSinistra)->geometry().right(), qPrintable(QString::number(i)));
             QVERIFY2(aDestra.isEmpty() || r.right() < campo->findChild<QWidget*>(aDestra)->geometry().left(), qPrintable(QString::number(i)));
         }
@@ -74,20 +74,20 @@ private slots:
         Schermata& s = apri(Id(id));
         QCOMPARE(mostrati(s, "PictureDentro"), QList<int>{animale});
         for (const QString& b : sbagliate)
-            clicca(s.pulsante(b));
+            clicca(pulsante(s, b));
         QCOMPARE(a.lettore.nomi(), QStringList(sbagliate.size(), QString("no.wav")));
-        QCOMPARE(s.etichetta("Label3")->testo(), QString());
+        QCOMPARE(etichetta(s, "Label3")->testo(), QString());
         for (int k = 0; k < giuste.size(); ++k) {
-            clicca(s.pulsante(giuste[k]));
-            QCOMPARE(s.etichetta("Label3")->testo(), righe[k]);
+            clicca(pulsante(s, giuste[k]));
+            QCOMPARE(etichetta(s, "Label3")->testo(), righe[k]);
             // A pair answered right closes; "avanti" waits for the other pair.
-            QVERIFY(!s.pulsante(giuste[k])->isEnabled() && !s.pulsante(sbagliate[k])->isEnabled());
-            QCOMPARE(s.pulsante("Command2")->isEnabled(), k + 1 == giuste.size());
+            QVERIFY(!pulsante(s, giuste[k])->isEnabled() && !pulsante(s, sbagliate[k])->isEnabled());
+            QCOMPARE(pulsante(s, "Command2")->isEnabled(), k + 1 == giuste.size());
         }
         QCOMPARE(a.lettore.nomi().mid(sbagliate.size()).count("si1.wav"), giuste.size());
-        clicca(s.pulsante("Command2"));
+        clicca(pulsante(s, "Command2"));
         QCOMPARE(mostrati(s, "PictureDentro"), QList<int>{dopo});
-        QCOMPARE(s.etichetta("Label3")->testo(), QString());
+        QCOMPARE(etichetta(s, "Label3")->testo(), QString());
         QCOMPARE(a.casuale.consumati(), 2 + int(giuste.size()));
     }
 };

@@ -38,13 +38,14 @@ private slots:
 
     void conteggioFermoAlMassimo()
     {
-        int16_t n = 32766;
-        incrementa(n);
-        incrementa(n);
-        QCOMPARE(n, int16_t(32767));
-        ContaEsatti = 7, ContaErrati = 3;
+        Conteggio c{.ContaEsatti = 32766, .ContaErrati = 32766};
+        for (int i = 0; i < 2; ++i)
+            c.esatto(), c.errato();
+        QCOMPARE(c.ContaEsatti, int16_t(32767));
+        QCOMPARE(c.ContaErrati, int16_t(32767));
+        conteggio = c;
         AzzeraConteggio();
-        QCOMPARE(ContaEsatti + ContaErrati, 0);
+        QCOMPARE(conteggio.ContaEsatti + conteggio.ContaErrati, 0);
     }
 
     void sorgenteCasuale()

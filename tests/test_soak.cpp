@@ -40,10 +40,10 @@ private slots:
         Applicazione::Main();
         QSet<int> visitate;
         for (int n = 1; n <= quante; ++n) {
-            Schermata* s = Registro::aperta();
+            Schermata* s = aperta();
             const QWidgetList finestre = QApplication::topLevelWidgets();
             const auto visibili = std::count_if(finestre.begin(), finestre.end(), [](QWidget* w) { return w->isVisible(); });
-            QVERIFY2(s && Registro::aperte() == 1 && visibili == 1, qPrintable(QString("action %1: %2 screens open").arg(n).arg(Registro::aperte())));
+            QVERIFY2(s && aperte() == 1 && visibili == 1, qPrintable(QString("action %1: %2 screens open").arg(n).arg(aperte())));
             visitate << int(s->id());
             if (s->window() != finestra)  // a screen opened: the model starts afresh
                 finestra = s->window(), esatti = errati = 0, ultimo.clear(), chiusa = false;
@@ -51,13 +51,13 @@ private slots:
             int azzerato = -1;  // the sounds heard when the reset item was used in this action
             QMetaObject::Connection c;
             if (!s->layout().menu.isEmpty())
-                c = connect(s->comandoMenu(s->layout().menu[0].nome), &QAction::triggered, this, [&] { azzerato = a.lettore.suonati.size(); });
+                c = connect(s->comando(0), &QAction::triggered, this, [&] { azzerato = a.lettore.suonati.size(); });
             agisci(*s);
             disconnect(c);
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY2(!fine || Registro::aperte() == 0, qPrintable(QString("action %1: asked to end, the program goes on").arg(n)));
-            if (Registro::aperte() == 0) {  // the program ended: start it again, sometimes afresh
+            QVERIFY2(!fine || aperte() == 0, qPrintable(QString("action %1: asked to end, the program goes on").arg(n)));
+            if (aperte() == 0) {  // the program ended: start it again, sometimes afresh
                 QVERIFY2(fine, qPrintable(QString("action %1: the program ended unasked").arg(n)));
                 fine = false;
                 if (uno(2))
@@ -65,8 +65,8 @@ private slots:
                 Applicazione::Main();
                 continue;
             }
-            if (Registro::aperta()->window() != finestra || !esercizi().contains(s->id())) {
-                QVERIFY2(a.lettore.suonati.size() == prima || esercizi().contains(s->id()), "a sound with no exercise open");
+            if (aperta()->window() != finestra || !esercizi().contains(id(*s))) {
+                QVERIFY2(a.lettore.suonati.size() == prima || esercizi().contains(id(*s)), "a sound with no exercise open");
                 continue;
             }
             // The answers heard since the screen opened or was reset.
@@ -92,15 +92,14 @@ private:
             std::vector<double> pesi;
             for (const Layout::Controllo& c : s.layout().controlli)
                 pesi.push_back(c.tipo == Layout::Tipo::Pulsante ? 8 : 1);
-            const Layout::Controllo& c = s.layout().controlli[std::discrete_distribution<int>(pesi.begin(), pesi.end())(caso)];
-            w = s.controllo(c.nome, c.indice);
+            w = s.costruito(std::discrete_distribution<int>(pesi.begin(), pesi.end())(caso));
             break;
         }
         case 1: w = risposte(s).isEmpty() ? nullptr : risposte(s)[uno(risposte(s).size())]; break;
-        case 2: w = s.controllo("Command2"); break;
+        case 2: w = controllo(s, "Command2"); break;
         case 3:
             if (!s.layout().menu.isEmpty())
-                s.comandoMenu(s.layout().menu[uno(3)].nome)->trigger();
+                s.comando(uno(3))->trigger();
             return;
         case 4: QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : s.window(),
                                 std::vector{Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_F11, Qt::Key_Escape}[uno(5)]);
@@ -125,15 +124,15 @@ private:
         const QString dove = QString("action %1 on screen %2: ").arg(n).arg(int(e.id()));
         QVERIFY2(ora.filter(QRegularExpression("^(si[1-4]|no)\\.wav$")).size() == ora.size(), qPrintable(dove + ora.join(' ')));
         const auto testo = [](int k) { return k ? testoConteggio(int16_t(k)) : QString("0"); };
-        QCOMPARE(e.etichetta("EtichettaEsatti")->testo() + "|" + e.etichetta("EtichettaErrati")->testo(), testo(esatti) + "|" + testo(errati));
+        QCOMPARE(e.EtichettaEsatti->testo() + "|" + e.EtichettaErrati->testo(), testo(esatti) + "|" + testo(errati));
         if (!ora.isEmpty())
             ultimo = ora.last();
         const QString faccia = quadro(e).section(' ', 0, 0);
         QVERIFY2(faccia == (ultimo.isEmpty() ? "both" : ultimo == "no.wav" ? "no" : "si"), qPrintable(dove + quadro(e)));
         // Answers and "avanti": open together or closed together ("A destra di 2": pair by pair).
         const QString stato = quadro(e).section("risposte:", 1);
-        const bool avanti = e.pulsante("Command2")->isEnabled(), aperta = !stato.contains('0');
-        const bool coppie = e.id() == Id::Form10 && stato[0] == stato[1] && stato[2] == stato[3] && stato != "1111" && stato != "0000";
+        const bool avanti = e.Command2->isEnabled(), aperta = !stato.contains('0');
+        const bool coppie = id(e) == Id::Form10 && stato[0] == stato[1] && stato[2] == stato[3] && stato != "1111" && stato != "0000";
         QVERIFY2(coppie ? !avanti : avanti == !stato.contains('1') && (aperta || !stato.contains('1')), qPrintable(dove + quadro(e)));
         QVERIFY2(!chiusa || ora.isEmpty() || !avanti, qPrintable(dove + "an answer judged after the exercise closed"));
         QVERIFY2(ora.filter("si").isEmpty() || stato.contains('0'), qPrintable(dove + "a right answer left the answers open"));

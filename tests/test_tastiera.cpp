@@ -19,7 +19,7 @@ QWidget* Bersaglio()
         return m->focusWidget() ? m->focusWidget() : m;
     if (QWidget* w = QApplication::focusWidget())
         return w;
-    return Registro::aperta() ? Registro::aperta()->window() : nullptr;
+    return aperta() ? aperta()->window() : nullptr;
 }
 
 // Keys as written in a menu, one after the other: "Left Return Shift+Tab".
@@ -50,7 +50,7 @@ void TastoNelProssimo(const QString& tasto, std::shared_ptr<Domanda> r)
 
 Controlli::Evidenza* Cursore(Schermata& s) { return s.window()->findChild<Controlli::Evidenza*>(); }
 
-QString Conteggio(int n) { return n ? testoConteggio(int16_t(n)) : QStringLiteral("0"); }
+QString Contato(int n) { return n ? testoConteggio(int16_t(n)) : QStringLiteral("0"); }
 
 qreal Luce(const QColor& c) { return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF(); }
 }  // namespace
@@ -67,16 +67,15 @@ private slots:
         QObject vita;  // the last timer goes with the test
         // Each key from a timer of its own, so that keys also reach a question's own window.
         std::function<void()> pesta = [&] {
-            if (premuti == 60 || Registro::terminato())
+            if (premuti == 60 || !aperte())
                 return;
             QTimer::singleShot(1, &vita, pesta);
             Premi(premuti++ % 3 ? "Space" : "Return");
         };
         pesta();
-        QTRY_VERIFY_WITH_TIMEOUT(premuti == 60 || Registro::terminato(), 20000);
-        QVERIFY(!Registro::terminato());
-        QCOMPARE(Registro::aperte(), 1);
-        QVERIFY(Registro::aperta()->id() != Id::FormAvvio);
+        QTRY_VERIFY_WITH_TIMEOUT(premuti == 60 || !aperte(), 20000);
+        QCOMPARE(aperte(), 1);
+        QVERIFY(id(*aperta()) != Id::FormAvvio);
     }
 
     // Every answer can be given from the keyboard: pressed by its own key or reached by the cursor.
@@ -107,15 +106,15 @@ private slots:
         Ambiente a;
         Applicazione::Main();
         Premi("Return");
-        Schermata& menu = Registro::oggetto(Id::FormMenu);
+        Schermata& menu = schermo(Id::FormMenu);
         QVERIFY(menu.caricata());
         // Opened by a key: the cursor shows at once.
         QVERIFY(Cursore(menu)->isVisible());
-        QCOMPARE(Cursore(menu)->bersaglio(), menu.controllo("Command11"));
+        QCOMPARE(Cursore(menu)->bersaglio(), controllo(menu, "Command11"));
         Premi(tasti);
         const auto v = std::find_if(Catalogo::righe().begin(), Catalogo::righe().end(),
                                     [&](const Catalogo::Riga& x) { return pulsante == QLatin1String(x.pulsante); });
-        QCOMPARE(Registro::aperta()->id(), v->id);
+        QCOMPARE(id(*aperta()), v->id);
     }
 
     // Every question that ends something: "No" is the default, and Esc, Enter and Space answer "No";
@@ -145,13 +144,12 @@ private slots:
         QCOMPARE(r->testo, QString::fromUtf8(menu ? "Vuoi uscire dal programma?" : "Vuoi tornare al menù?"));
         QCOMPARE(r->predefinito, QString("No"));
         QVERIFY(s.caricata());
-        QVERIFY(!Registro::terminato());
         auto si = rispondiAlProssimo(QMessageBox::Yes);
         Premi(menu ? "Return" : "Esc");
         QVERIFY(si->vista);
         QVERIFY(!s.caricata());
-        QCOMPARE(Registro::terminato(), menu);
-        QCOMPARE(Registro::oggetto(Id::FormMenu).caricata(), !menu);
+        QCOMPARE(aperte(), menu ? 0 : 1);
+        QCOMPARE(::schermo(Id::FormMenu).caricata(), !menu);
     }
 
     // Whole exercises of every family from the keyboard: a wrong answer, the right one, every
@@ -192,13 +190,13 @@ private slots:
         Ambiente a;
         for (double r : estratti)
             a.casuale.aggiungi({r});
-        auto& s = static_cast<FormEsercizio&>(apri(Id(schermo)));
+        FormEsercizio& s = esercizio(apri(Id(schermo)));
         Premi(tasti);
-        QCOMPARE(s.etichetta("EtichettaEsatti")->testo(), Conteggio(esatti));
-        QCOMPARE(s.etichetta("EtichettaErrati")->testo(), Conteggio(errati));
+        QCOMPARE(s.EtichettaEsatti->testo(), Contato(esatti));
+        QCOMPARE(s.EtichettaErrati->testo(), Contato(errati));
         QCOMPARE(a.lettore.nomi().count("no.wav"), errati);
         QCOMPARE(a.lettore.nomi().size(), esatti + errati);
-        QVERIFY(s.pulsante("Command2")->isEnabled());
+        QVERIFY(s.Command2->isEnabled());
 
         QStringList tuttiITasti = {"Left", "Right", "Up", "Down", "Tab", "Shift+Tab"};
         for (const Layout::Controllo& c : s.layout().controlli)
@@ -207,12 +205,12 @@ private slots:
                     tuttiITasti << QKeySequence(k).toString();
         Premi(tuttiITasti.join(' '));
         QCOMPARE(a.lettore.nomi().size(), esatti + errati);
-        QCOMPARE(s.etichetta("EtichettaEsatti")->testo(), Conteggio(esatti));
+        QCOMPARE(s.EtichettaEsatti->testo(), Contato(esatti));
 
         const int prima = a.casuale.consumati();
         Premi("Space");
         QVERIFY(a.casuale.consumati() > prima);
-        QVERIFY(!s.pulsante("Command2")->isEnabled());
+        QVERIFY(!s.Command2->isEnabled());
         for (QWidget* w : s.controlliRisposta())
             QVERIFY(w->isEnabled());
     }
@@ -223,7 +221,7 @@ private slots:
         Ambiente a;
         Schermata& menu = apri(Id::FormMenu);
         clicca(menu.tela(), QPoint(5, 5));
-        QWidget* giu = menu.controllo("Command12");
+        QWidget* giu = controllo(menu, "Command12");
         const QRect g = giu->geometry().translated(menu.tela()->pos());
         // A strip from the canvas into the button, across where the ring stands.
         const auto contrasto = [&] {

@@ -33,10 +33,10 @@ private slots:
         a.copione({lato, falsa});
         Schermata& s = apri(Id(id));
         QCOMPARE(a.casuale.consumati(), 3 + int(tentativi.size()));
-        QCOMPARE(posaMostrata(s.immagine("Image1")->immagine()), posa);
-        QCOMPARE(s.etichetta("Label5")->testo(), frase);
-        clicca(s.pulsante(falsa > .5 ? "Command1" : "Command3"));
-        clicca(s.pulsante(falsa > .5 ? "Command3" : "Command1"));
+        QCOMPARE(posaMostrata(immagine(s, "Image1")->immagine()), posa);
+        QCOMPARE(etichetta(s, "Label5")->testo(), frase);
+        clicca(pulsante(s, falsa > .5 ? "Command1" : "Command3"));
+        clicca(pulsante(s, falsa > .5 ? "Command3" : "Command1"));
         QCOMPARE(a.lettore.nomi().size(), 2);
         QVERIFY(a.lettore.nomi()[0] == "no.wav" && a.lettore.nomi()[1].startsWith("si"));
     }

@@ -4,7 +4,12 @@
 // where it writes or completes one, never over an answer sound, and not at all when turned off.
 #include "support/Aiuto.h"
 
+#include "exercises/Corpo.h"
+#include "exercises/Detective.h"
+#include "exercises/Righe.h"
+#include "exercises/VeroFalso.h"
 #include "framework/FormEsercizio.h"
+#include "services/Modulo1.h"
 #include "framework/Registro.h"
 #include "services/Percorsi.h"
 #include "services/Voce.h"
@@ -99,20 +104,44 @@ private slots:
         QVERIFY(*basso > -32000 && *alto < 32000);
     }
 
-    // A sentence without its voice would leave a child who cannot read without the exercise.
-    void ogniFraseDelleSchermateHaLaSuaVoce()
+    // A sentence without its voice would leave a child who cannot read without the exercise:
+    // every sentence the rules of every exercise can show or say has its file, and every file of
+    // the voice is one of them.
+    void ogniFraseHaLaSuaVoce()
     {
-        int frasi = 0;
-        for (const Catalogo::Riga& v : Catalogo::righe()) {
-            if (!Catalogo::esercizio(v.id))
-                continue;
-            for (const QString& f : static_cast<FormEsercizio&>(Registro::oggetto(v.id)).frasiPossibili()) {
-                const QString p = Voce::percorsoDi(f);
-                QVERIFY2(!p.isEmpty() && QFileInfo(p).isFile(), qPrintable(QString(v.nome) + ": no voice for " + f));
-                ++frasi;
+        QStringList frasi;
+        for (Corpo::Tipo t : {Corpo::Tipo::SuDiMe, Corpo::Tipo::Micetto, Corpo::Tipo::Oggetto})
+            for (int lato : {0, 1}) {
+                Corpo c(t);
+                c.destra = lato;
+                c.RispostaGiusta = lato;
+                frasi << c.domanda() << c.dopoGiusta() << c.bottoni();
             }
+        VeroFalso v(56, 0);
+        Detective d(Detective::Insieme::UnoDeiDue);
+        for (int n = 1; n <= Modulo1::NumeroPose; ++n) {
+            d.NumeriFigure[0] = n;
+            frasi << d.frasi();
+            v.NumeroFigura = n;
+            for (int lato : {0, 1})
+                for (int falsa : {0, 1})
+                    if (Modulo1::BraccioDestro(n) != Modulo1::BraccioSinistro(n)) {
+                        v.Lato = lato, v.FraseFalsa = falsa;
+                        frasi << v.domanda() << v.bottoni();
+                    }
         }
-        QVERIFY(frasi >= 37);
+        for (const Righe& r : {Righe::unaRiga(), Righe::dueRighe()}) {
+            frasi << r.domanda() << r.bottoni();
+            for (int i = 0; i < int(r.risposte().size()); ++i)
+                frasi << r.dopoGiusta(i);
+        }
+        frasi.removeAll(QString());
+        frasi.removeDuplicates();
+        for (const QString& f : frasi) {
+            const QString p = Voce::percorsoDi(f);
+            QVERIFY2(!p.isEmpty() && QFileInfo(p).isFile(), qPrintable("no voice for " + f));
+        }
+        QCOMPARE(frasi.size(), int(Voce::frasi().size()));
     }
 
     // What each kind of exercise says when it opens, by the files' names: the answer buttons
@@ -143,7 +172,7 @@ private slots:
             QVERIFY2(a.lettore.accodati[i].section('/', -1).startsWith(attesi[i]), qPrintable(a.lettore.accodati[i]));
         // The loudspeaker cuts what is playing and says it all again.
         a.lettore.accodati.clear();
-        clicca(f.immagine("Altoparlante"));
+        clicca(immagine(f, "Altoparlante"));
         QCOMPARE(a.lettore.fermate, 1);
         QCOMPARE(a.lettore.accodati.size(), attesi.size());
         QVERIFY(a.lettore.suonati.isEmpty());
@@ -159,19 +188,19 @@ private slots:
         // "A destra di 1" with animal 3, right of the line; then animal 20, left of it; then 5.
         a.casuale.aggiungi({2.5 / 30, 0.5, 19.5 / 30, 0.5, 4.5 / 30});
         Schermata& f = apri(Catalogo::Id::FormDentroFuori1);
-        clicca(f.pulsante("Command3"));  // wrong, before the voice began
+        clicca(pulsante(f, "Command3"));  // wrong, before the voice began
         QTest::qWait(400);
         QVERIFY(a.lettore.accodati.isEmpty());
-        clicca(f.pulsante("Command1"));
+        clicca(pulsante(f, "Command1"));
         QCOMPARE(a.lettore.nomi().size(), 2);
         QCOMPARE(a.lettore.accodati.size(), 1);
         QVERIFY(a.lettore.accodati[0].endsWith("/voce/riga_verde_destra.wav"));
-        clicca(f.pulsante("Command2"));
-        clicca(f.pulsante("Command3"));  // right, before the voice began
+        clicca(pulsante(f, "Command2"));
+        clicca(pulsante(f, "Command3"));  // right, before the voice began
         QTest::qWait(400);
         QCOMPARE(a.lettore.accodati.size(), 2);
         QVERIFY(a.lettore.accodati[1].endsWith("/voce/riga_verde_sinistra.wav"));
-        clicca(f.pulsante("Command2"));
+        clicca(pulsante(f, "Command2"));
         QTRY_COMPARE(a.lettore.accodati.size(), 3);
         QVERIFY(a.lettore.accodati[2].endsWith("/voce/riga_verde_domanda.wav"));
     }
@@ -182,15 +211,15 @@ private slots:
         Ambiente a;
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
         Schermata& menu = apri(Catalogo::Id::FormMenu);
-        clicca(menu.immagine("InterruttoreVoce"));
+        clicca(immagine(menu, "InterruttoreVoce"));
         QVERIFY(!Voce::attiva());
-        QCOMPARE(menu.immagine("InterruttoreVoce")->disegno(), QString("muto"));
+        QCOMPARE(immagine(menu, "InterruttoreVoce")->disegno(), QString("muto"));
         QCOMPARE(a.lettore.fermate, 1);
-        clicca(menu.pulsante("Command2"));
+        clicca(pulsante(menu, "Command2"));
         QTest::qWait(400);
         QVERIFY(a.lettore.accodati.isEmpty());
         Voce::impostaAttiva(true);
-        clicca(Registro::oggetto(Catalogo::Id::Form1).immagine("Altoparlante"));
+        clicca(esercizio(schermo(Id::Form1)).Altoparlante);
         QCOMPARE(a.lettore.accodati.size(), 1);
     }
 };

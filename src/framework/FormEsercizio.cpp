@@ -1,19 +1,27 @@
 #include "framework/FormEsercizio.h"
 
+#include "framework/Legame.h"
+#include "framework/Registro.h"
 #include "services/Messaggi.h"
 #include "services/ModuloColoriSuoni.h"
-#include "services/Modulo1.h"
 #include "services/Voce.h"
+#include "ui/Clic.h"
+#include "ui/Etichetta.h"
+#include "ui/Immagine.h"
+#include "ui/Pulsante.h"
 
 #include <QAction>
+#include <QMainWindow>
 
 QString testoConteggio(int16_t n)
 {
     return n < 0 ? QString::number(n) : ' ' + QString::number(n);
 }
 
-FormEsercizio::FormEsercizio(Catalogo::Id id) : Schermata(id)
+FormEsercizio::FormEsercizio(const Scheda& s) : Schermata(s)
 {
+    if (s.conti == Scheda::Conti::Propri)
+        propri.emplace();
     // Long enough for the screen to show first, short enough that the child is still looking.
     annuncio.setSingleShot(true);
     annuncio.setInterval(120);
@@ -21,6 +29,26 @@ FormEsercizio::FormEsercizio(Catalogo::Id id) : Schermata(id)
         if (caricata())
             Voce::parla(daDire(annuncioConBottoni));
     });
+}
+
+const Conteggio& FormEsercizio::conteggio() const
+{
+    return propri ? *propri : Modulo1::conteggio;
+}
+
+Conteggio& FormEsercizio::conti()
+{
+    return propri ? *propri : Modulo1::conteggio;
+}
+
+void FormEsercizio::legaCornice(Legame& l)
+{
+    l(EtichettaEsatti, "EtichettaEsatti");
+    l(EtichettaErrati, "EtichettaErrati");
+    l(ComandoIconaSi, "ComandoIconaSi");
+    l(ComandoIconaNo, "ComandoIconaNo");
+    l(Command2, "Command2");
+    l(Altoparlante, "Altoparlante");
 }
 
 QStringList FormEsercizio::daDire(bool conBottoni) const
@@ -49,18 +77,12 @@ void FormEsercizio::Altoparlante_Click()
     Voce::parla(daDire(true), true);
 }
 
-int16_t& FormEsercizio::contaEsatti() { return contiPropri() ? ContaEsatti : Modulo1::ContaEsatti; }
-int16_t& FormEsercizio::contaErrati() { return contiPropri() ? ContaErrati : Modulo1::ContaErrati; }
-int16_t FormEsercizio::esatti() const { return contiPropri() ? ContaEsatti : Modulo1::ContaEsatti; }
-int16_t FormEsercizio::errati() const { return contiPropri() ? ContaErrati : Modulo1::ContaErrati; }
-
 void FormEsercizio::Form_Load()
 {
     Modulo1::AzzeraConteggio();
-    if (contiPropri())
-        ContaEsatti = ContaErrati = 0;
+    if (propri)
+        propri->azzera();
     mostraConteggi();
-    LeggiFrasi();
     GeneraEsercizio();
     annuncia(true);
 }
@@ -74,37 +96,31 @@ void FormEsercizio::Form_Unload()
 QList<QWidget*> FormEsercizio::controlliRisposta() const
 {
     QList<QWidget*> risposte;
-    for (const Layout::Controllo& c : layout().controlli)
-        if (c.risposta)
-            risposte << controllo(c.nome, c.indice);
+    for (int i = 0; i < layout().controlli.size(); ++i)
+        if (layout().controlli[i].risposta)
+            risposte << costruito(i);
     return risposte;
 }
 
 void FormEsercizio::collega()
 {
-    for (const Layout::ComandoMenu& v : layout().menu) {
-        QAction* a = comandoMenu(v.nome);
-        switch (v.ruolo) {
+    for (int i = 0; i < layout().menu.size(); ++i) {
+        QAction* a = comando(i);
+        switch (layout().menu[i].ruolo) {
         case Layout::Ruolo::Azzera: connect(a, &QAction::triggered, this, &FormEsercizio::mnuAzzera_Click); break;
         case Layout::Ruolo::Informazioni: connect(a, &QAction::triggered, this, &FormEsercizio::mnuInformazioni_Click); break;
         case Layout::Ruolo::Esci: connect(a, &QAction::triggered, this, &FormEsercizio::mnuEsci_Click); break;
         }
     }
-    connect(pulsante("Command2"), &QAbstractButton::clicked, this, &FormEsercizio::avanti);
-    connect(immagine("Altoparlante"), &Controlli::Immagine::click, this, &FormEsercizio::Altoparlante_Click);
-    for (const Layout::Controllo& c : layout().controlli) {
-        if (!c.risposta)
-            continue;
-        Controlli::suClic(controllo(c.nome, c.indice), this, [this, nome = c.nome, indice = c.indice] {
-            rispondi(nome, indice);
-        });
-    }
+    connect(Command2, &QAbstractButton::clicked, this, &FormEsercizio::avanti);
+    connect(Altoparlante, &Controlli::Immagine::click, this, &FormEsercizio::Altoparlante_Click);
+    collegaRisposte();
 }
 
 void FormEsercizio::mostraConteggi()
 {
-    etichetta("EtichettaEsatti")->impostaTesto(QStringLiteral("0"));
-    etichetta("EtichettaErrati")->impostaTesto(QStringLiteral("0"));
+    EtichettaEsatti->impostaTesto(QStringLiteral("0"));
+    EtichettaErrati->impostaTesto(QStringLiteral("0"));
 }
 
 void FormEsercizio::abilitaRisposte(bool abilitate)
@@ -116,39 +132,37 @@ void FormEsercizio::abilitaRisposte(bool abilitate)
 void FormEsercizio::Command2_Click()
 {
     abilitaRisposte(true);
-    pulsante("Command2")->setEnabled(false);
+    Command2->setEnabled(false);
     GeneraEsercizio();
 }
 
 void FormEsercizio::passiGiusti(const std::function<void()>& chiudi)
 {
     annuncio.stop();
-    immagine("ComandoIconaSi")->setVisible(true);
-    immagine("ComandoIconaNo")->setVisible(false);
-    Modulo1::incrementa(contaEsatti());
-    etichetta("EtichettaEsatti")->impostaTesto(testoConteggio(contaEsatti()));
+    ComandoIconaSi->setVisible(true);
+    ComandoIconaNo->setVisible(false);
+    conti().esatto();
+    EtichettaEsatti->impostaTesto(testoConteggio(conteggio().ContaEsatti));
     chiudi();
     ModuloColoriSuoni::SuonoGiusto();
-    // The one-line and two-line screens decide about "avanti" themselves.
-    if (!contiPropri())
-        pulsante("Command2")->setEnabled(true);
+    if (scheda.avanti == Scheda::Avanti::DallaCornice)
+        Command2->setEnabled(true);
 }
 
 void FormEsercizio::passiSbagliati()
 {
     annuncio.stop();
-    immagine("ComandoIconaNo")->setVisible(true);
-    immagine("ComandoIconaSi")->setVisible(false);
-    Modulo1::incrementa(contaErrati());
-    etichetta("EtichettaErrati")->impostaTesto(testoConteggio(contaErrati()));
+    ComandoIconaNo->setVisible(true);
+    ComandoIconaSi->setVisible(false);
+    conti().errato();
+    EtichettaErrati->impostaTesto(testoConteggio(conteggio().ContaErrati));
     ModuloColoriSuoni::SuonoSbagliato();
 }
 
 void FormEsercizio::mnuAzzera_Click()
 {
     mostraConteggi();
-    contaEsatti() = 0;
-    contaErrati() = 0;
+    conti().azzera();
 }
 
 void FormEsercizio::mnuInformazioni_Click()
@@ -159,5 +173,5 @@ void FormEsercizio::mnuInformazioni_Click()
 void FormEsercizio::mnuEsci_Click()
 {
     if (Messaggi::chiedi(window(), QString::fromUtf8("Vuoi tornare al menù?")))
-        passa(Catalogo::Id::FormMenu);
+        passa(Registro::menu());
 }

@@ -4,43 +4,50 @@
 // and the steps of every right and every wrong answer. Each exercise adds its own controls,
 // its build procedure and its judging.
 #include "framework/Schermata.h"
+#include "services/Modulo1.h"
 
 #include <QList>
 #include <QStringList>
 #include <QTimer>
-#include <cstdint>
 #include <functional>
+#include <optional>
+
+namespace Controlli {
+class Etichetta;
+class Immagine;
+class Pulsante;
+}  // namespace Controlli
 
 class FormEsercizio : public Schermata {
     Q_OBJECT
 public:
-    explicit FormEsercizio(Catalogo::Id id);
+    explicit FormEsercizio(const Scheda& scheda);
 
-    int16_t esatti() const;
-    int16_t errati() const;
-
-    // The screen's own pair, for the screens whose frame counts on its own.
-    int16_t ContaEsatti = 0;
-    int16_t ContaErrati = 0;
+    // The pair the screen counts in: Modulo1's, or its own (see Scheda::conti).
+    const Conteggio& conteggio() const;
 
     // The controls the layout marks as answers, in layout order.
     QList<QWidget*> controlliRisposta() const;
 
-    // Every sentence the screen can show or say, by the voice's keys (the text as shown, or a
-    // key of Voce for what is only spoken).
-    virtual QStringList frasiPossibili() const = 0;
+    // The frame's controls, bound when the window is built.
+    Controlli::Etichetta* EtichettaEsatti = nullptr;  // the right answers' count
+    Controlli::Etichetta* EtichettaErrati = nullptr;  // the wrong answers' count
+    Controlli::Immagine* ComandoIconaSi = nullptr;    // the laughing face, after a right answer
+    Controlli::Immagine* ComandoIconaNo = nullptr;    // the sad face, after a wrong answer
+    Controlli::Pulsante* Command2 = nullptr;          // "avanti": the next exercise
+    Controlli::Immagine* Altoparlante = nullptr;      // says the exercise's sentence again
 
 protected:
     void Form_Load() override;
     // The screen's voice ends with it, whichever way it is left.
     void Form_Unload() override;
-    void collega() override;
+    void legaCornice(Legame& l) override;
+    // The frame's own controls; each screen connects its answers in its collegaRisposte.
+    void collega() final;
+    virtual void collegaRisposte() = 0;
 
     // Builds the next exercise.
     virtual void GeneraEsercizio() = 0;
-    virtual void LeggiFrasi() {}
-    // A click on the answer control `nome`(`indice`): the screen judges it.
-    virtual void rispondi(const QString& nome, int indice) = 0;
     // "avanti"; by default: answers enabled, "avanti" disabled, next exercise.
     virtual void Command2_Click();
 
@@ -65,13 +72,12 @@ private:
     // The exercise's sentences, after the names of its answer buttons if asked.
     QStringList daDire(bool conBottoni) const;
     void Altoparlante_Click();
+    Conteggio& conti();
+    void mostraConteggi();
 
     QTimer annuncio;  // the short wait before the voice speaks a new exercise
     bool annuncioConBottoni = false;
-    bool contiPropri() const { return layout().cornice == Layout::Cornice::B; }
-    int16_t& contaEsatti();
-    int16_t& contaErrati();
-    void mostraConteggi();
+    std::optional<Conteggio> propri;  // the screen's own pair, when it has one
 };
 
 // How a count reads after an answer: a blank in the place of the sign, then the digits.

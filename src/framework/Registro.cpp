@@ -4,32 +4,45 @@
 #include "services/Messaggi.h"
 
 #include <QCoreApplication>
-#include <array>
-#include <memory>
+#include <stdexcept>
+#include <vector>
 
 namespace Registro {
 
 namespace {
+Fabbrica fabbrica;
 // The screens are destroyed by distruggi() while the application exists, never by a static
 // destructor: when the display goes away Qt ends the program at once, and windows destroyed
 // after that would crash it.
-std::array<std::unique_ptr<Schermata>, Catalogo::Numero>& tutte()
+std::vector<std::unique_ptr<Schermata>>& tutte()
 {
-    static auto* t = new std::array<std::unique_ptr<Schermata>, Catalogo::Numero>;
+    static auto* t = new std::vector<std::unique_ptr<Schermata>>;
     return *t;
 }
-bool finito = false;
 }  // namespace
 
-Schermata& oggetto(Catalogo::Id id)
+void imposta(const Fabbrica& f)
 {
+    fabbrica = f;
+    tutte().resize(size_t(f.numero));
+}
+
+int menu()
+{
+    return fabbrica.menu;
+}
+
+Schermata& oggetto(int id)
+{
+    if (id < 0 || id >= int(tutte().size()) || !fabbrica.crea)
+        throw std::logic_error("no screen " + std::to_string(id) + " in the catalogue");
     auto& s = tutte()[size_t(id)];
     if (!s)
-        s = Catalogo::riga(id).crea(id);
+        s = fabbrica.crea(id);
     return *s;
 }
 
-void mostra(Catalogo::Id id)
+void mostra(int id)
 {
     oggetto(id).Show();
 }
@@ -45,36 +58,13 @@ void terminaProgramma()
     for (auto& s : tutte())
         if (s)
             s->Unload();
-    finito = true;
     QCoreApplication::quit();
-}
-
-bool terminato()
-{
-    return finito;
-}
-
-int aperte()
-{
-    int n = 0;
-    for (auto& s : tutte())
-        n += s && s->caricata();
-    return n;
-}
-
-Schermata* aperta()
-{
-    for (auto& s : tutte())
-        if (s && s->caricata())
-            return s.get();
-    return nullptr;
 }
 
 void distruggi()
 {
     for (auto& s : tutte())
         s.reset();
-    finito = false;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -1,26 +1,31 @@
 #pragma once
-// The screen objects of the program and the one way they replace each other: each is made from
-// the table of screens the first time it is asked for and kept until the program ends.
-#include "Catalogo.h"
+// The screen objects of the program and the one way they replace each other: each is made the
+// first time it is asked for, by the catalogue that knows how, and kept until the program ends.
+#include <memory>
 
 class QWidget;
+class Schermata;
 
 namespace Registro {
 
+// How the screens are made, given once by the catalogue before the first is asked for.
+struct Fabbrica {
+    int numero = 0;                                 // screens in the catalogue, numbered from 0
+    int menu = -1;                                  // the menu, where an exercise goes back to
+    std::unique_ptr<Schermata> (*crea)(int id) = nullptr;
+};
+void imposta(const Fabbrica& fabbrica);
+int menu();
+
 // The screen object, created the first time it is asked for.
-Schermata& oggetto(Catalogo::Id id);
+Schermata& oggetto(int id);
 // Creates the screen if needed and shows it (loading it runs its Form_Load).
-void mostra(Catalogo::Id id);
+void mostra(int id);
 
 // The menu's quit question: ends the program on "Sì".
 void ConfermaUscita(QWidget* padre);
 // Closes every window and ends the program; no further handler runs.
 void terminaProgramma();
-bool terminato();
-
-// The screens whose windows are open, and the first of them in the table.
-int aperte();
-Schermata* aperta();
 
 // Unloads and destroys every screen object, as at a fresh start: at exit, while the
 // application still exists, and between tests.

@@ -1,91 +1,82 @@
 #pragma once
 // A screen: an object created the first time it is shown and kept until the program ends.
-// Showing it builds its window and controls from its designed layout and runs Form_Load;
-// unloading destroys the window and controls but keeps the object's own variables.
-#include <QHash>
-#include <QMainWindow>
+// Showing it builds its window and controls from its designed layout, binds them to the
+// screen's typed members and runs Form_Load; unloading destroys the window and controls but
+// keeps the object's own variables.
+#include <QObject>
 #include <QPointer>
+#include <QVector>
 
-#include "Catalogo.h"
-#include "ui/Controlli.h"
+#include "framework/Tastiera.h"
 #include "ui/Layout.h"
 
-class Tela;
+class Finestra;
+class Legame;
 class QAction;
+class QMainWindow;
+class Tela;
 
-class Finestra : public QMainWindow {
-    Q_OBJECT
-public:
-    explicit Finestra(QWidget* padre = nullptr);
-
-signals:
-    void chiusa();  // closed through the window frame
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    void moveEvent(QMoveEvent* e) override;
+// What a screen is told about itself by the catalogue that makes it.
+struct Scheda {
+    int id = -1;                              // its number in the catalogue
+    const Layout::Schermo* layout = nullptr;  // its designed controls, its frame's included
+    // An exercise counts in the pair that Form1 to Form9 share, or in a pair of its own.
+    enum class Conti { Condivisi, Propri } conti = Conti::Condivisi;
+    // "avanti" is opened by the frame at every right answer, or by the screen when it decides.
+    enum class Avanti { DallaCornice, DallaSchermata } avanti = Avanti::DallaCornice;
 };
-
-// The size a window opens at: its designed client area and menu bar, or, on a screen whose
-// free area (less the window manager's frame) is smaller, the client area scaled down to fit,
-// proportions kept; the canvas scales the controls with it.
-QSize misuraNelloSchermo(QSize client, int barra, const QRect& libero, const QMargins& cornice);
 
 class Schermata : public QObject {
     Q_OBJECT
 public:
-    explicit Schermata(Catalogo::Id id);
+    explicit Schermata(const Scheda& scheda);
     ~Schermata() override;
 
-    Catalogo::Id id() const { return identita; }
+    int id() const { return scheda.id; }
     // The designed layout the screen is built from.
     const Layout::Schermo& layout() const { return progetto; }
     void Show();
     void Unload();
     bool caricata() const { return !finestra.isNull(); }
 
-    QMainWindow* window() const { return finestra; }
+    QMainWindow* window() const;
     Tela* tela() const { return canvas; }
     uint32_t sfondo() const;
     void impostaSfondo(uint32_t bbggrr);
 
-    // The controls, by their designed name and index.
-    QWidget* controllo(const QString& nome, int indice = -1) const;
-    Controlli::Etichetta* etichetta(const QString& nome, int indice = -1) const;
-    Controlli::Immagine* immagine(const QString& nome, int indice = -1) const;
-    Controlli::Pulsante* pulsante(const QString& nome, int indice = -1) const;
-    Controlli::Riquadro* riquadro(const QString& nome, int indice = -1) const;
-    QAction* comandoMenu(const QString& nome) const;
+    // The controls as built, by their place in layout().controlli, and the menu bar's items by
+    // their place in layout().menu: for the frame's own data-driven work and for tests.
+    QWidget* costruito(int posto) const { return controlli.value(posto); }
+    QAction* comando(int posto) const { return comandi.value(posto); }
+    QWidget* cursore() const { return tastiera.cursore(); }
 
 protected:
     virtual void Form_Load() {}
     // The window is about to go: what the screen started with it ends here.
     virtual void Form_Unload() {}
+    // Binds the typed members of the frame around the screen, and then the screen's own, to the
+    // freshly built controls (and, at unload, back to null).
+    virtual void legaCornice(Legame&) {}
+    virtual void lega(Legame&) {}
+    // Connects the freshly built controls to the screen's handlers.
+    virtual void collega() {}
     // Keys reach the window (no control takes the focus) and go through the layout's keys;
     // a mouse press hides the keyboard cursor.
     bool eventFilter(QObject* o, QEvent* e) override;
-    // Connects the freshly built controls to the screen's handlers.
-    virtual void collega() {}
 
     // Shows the target screen, then unloads this one.
-    void passa(Catalogo::Id destinazione);
+    void passa(int destinazione);
 
+    const Scheda scheda;
     const Layout::Schermo& progetto;
 
 private:
     void costruisci();
     void figureAllaMisura();
-    bool tasto(int k, Qt::KeyboardModifiers mod);
-    bool usaTasto(int k);
-    QList<QWidget*> tappe() const;  // in reading order
-    void spostaCursore(int k);
-    void mostraCursore();
 
-    Catalogo::Id identita;
     QPointer<Finestra> finestra;
     Tela* canvas = nullptr;
-    QHash<QString, QWidget*> controlli;
-    QHash<QString, QAction*> voci;
-    QPointer<QWidget> cursore;  // the stop the keyboard cursor is on
-    Controlli::Evidenza* evidenza = nullptr;
+    QVector<QWidget*> controlli;  // in the layout's order
+    QVector<QAction*> comandi;    // in the layout's order
+    Tastiera tastiera;
 };

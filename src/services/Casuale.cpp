@@ -27,8 +27,12 @@ void seminaDallOrologio()
 
 void impostaSorgente(Sorgente* s) { attuale = s; }
 
-double rnd() { return attuale ? attuale->r() : produzione().r(); }
+Sorgente& sorgente() { return attuale ? *attuale : produzione(); }
 
-int Int(int k) { return int(std::floor(rnd() * k)); }
+double rnd() { return sorgente().r(); }
+
+int Int(Sorgente& s, int k) { return int(std::floor(s.r() * k)); }
+
+int Int(int k) { return Int(sorgente(), k); }
 
 }  // namespace Casuale

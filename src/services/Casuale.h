@@ -45,9 +45,13 @@ private:
 void seminaDallOrologio();
 // Installs `s` as the program's source (nullptr: back to the production generator).
 void impostaSorgente(Sorgente* s);
+// The program's source: the one installed, else the production generator.
+Sorgente& sorgente();
 
 double rnd();
-// Int(r * k): 0 to k - 1 with equal chance.
+// Int(r * k) with a fresh r of `s`: 0 to k - 1 with equal chance.
+int Int(Sorgente& s, int k);
+// The same from the program's source.
 int Int(int k);
 
 }  // namespace Casuale

@@ -3,7 +3,7 @@
 #include "services/Lavori.h"
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
-#include "ui/Controlli.h"
+#include "ui/Immagine.h"
 
 #include <QCoreApplication>
 #include <QFile>

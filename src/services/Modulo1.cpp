@@ -3,23 +3,14 @@
 #include "services/Messaggi.h"
 
 #include <QString>
-#include <limits>
 
 namespace Modulo1 {
 
-int16_t ContaEsatti = 0;
-int16_t ContaErrati = 0;
+Conteggio conteggio;
 
 void AzzeraConteggio()
 {
-    ContaEsatti = 0;
-    ContaErrati = 0;
-}
-
-void incrementa(int16_t& conteggio)
-{
-    if (conteggio < std::numeric_limits<int16_t>::max())
-        ++conteggio;
+    conteggio.azzera();
 }
 
 void MostraInformazioni(QWidget* padre)

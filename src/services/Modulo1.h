@@ -5,11 +5,22 @@
 
 class QWidget;
 
+// A pair of answer counters: right and wrong answers since it was last set to 0. Each stops at the
+// top of the 16-bit range instead of wrapping round to a negative count.
+struct Conteggio {
+    static constexpr int16_t Massimo = 32767;
+    int16_t ContaEsatti = 0;
+    int16_t ContaErrati = 0;
+
+    void azzera() { ContaEsatti = ContaErrati = 0; }
+    void esatto() { ContaEsatti = ContaEsatti < Massimo ? int16_t(ContaEsatti + 1) : Massimo; }
+    void errato() { ContaErrati = ContaErrati < Massimo ? int16_t(ContaErrati + 1) : Massimo; }
+};
+
 namespace Modulo1 {
 
 // Right and wrong answers on the exercise screen that is open (Form1 to Form9).
-extern int16_t ContaEsatti;
-extern int16_t ContaErrati;
+extern Conteggio conteggio;
 
 // The pose table, indexed by pose number: rows 1 to 28 show the figure facing the child,
 // 29 to 56 the same figures from behind; rows 0 and 57 to 60 stay empty.
@@ -41,10 +52,8 @@ constexpr bool GambeUnite(int n) { return TabellaPose[n].gambeUnite; }
 constexpr int16_t BraccioDestro(int n) { return TabellaPose[n].braccioDestro; }
 constexpr int16_t BraccioSinistro(int n) { return TabellaPose[n].braccioSinistro; }
 
+// Sets the pair of Form1 to Form9 back to 0.
 void AzzeraConteggio();
-
-// One more answer, stopping at the top of the 16-bit range instead of wrapping round.
-void incrementa(int16_t& conteggio);
 
 // The about box, modal on top of `padre`.
 void MostraInformazioni(QWidget* padre);

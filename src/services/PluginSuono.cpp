@@ -1,7 +1,7 @@
 #include "services/PluginSuono.h"
 
 #include "services/Lavori.h"
-#include "ui/Controlli.h"
+#include "ui/PrimoDisegno.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -131,7 +131,7 @@ void avvia()
 
 void caricaDopoIlPrimoDisegno()
 {
-    Controlli::dopoIlPrimoDisegno(avvia);
+    PrimoDisegno::dopo(avvia);
 }
 
 const Interfaccia* interfaccia()

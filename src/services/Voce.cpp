@@ -100,17 +100,6 @@ QString percorsoDi(const QString& chiave)
     return f ? percorso(*f) : QString();
 }
 
-QStringList percorsiDelleRighe(const QString& testo)
-{
-    QStringList percorsi;
-    for (const QString& riga : testo.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-        const QString p = percorsoDi(riga);
-        if (!p.isEmpty())
-            percorsi << p;
-    }
-    return percorsi;
-}
-
 namespace {
 bool accesa = true;
 }  // namespace

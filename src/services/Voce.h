@@ -48,8 +48,4 @@ void taci();
 // is missing or unreadable gives one line on stderr naming it, and the exercise goes on.
 void parla(const QStringList& chiavi, bool subito = false);
 
-// The files of a label's text, one per non-empty line, in order (the detective's description,
-// the lines collected under the field); a line without a voice is left out.
-QStringList percorsiDelleRighe(const QString& testo);
-
 }  // namespace Voce

@@ -62,6 +62,7 @@ struct Controllo {
     bool risposta = false;         // an answer: the exercise frame connects, enables and disables it
     QVector<int> tasti;            // keys (Qt::Key) that press it as a click would
     bool tappa = false;            // the keyboard cursor stops on it
+    int apre = -1;                 // a menu button: the screen it opens, by its number
 
     // A picture box showing a figure, not a carried drawing.
     bool figura() const { return tipo == Tipo::Immagine && disegno.isEmpty(); }
@@ -104,6 +105,7 @@ struct PulsanteMenu {
     QString didascalia;
     int colonna = 0;
     int riga = 0;
+    int apre = -1;  // the screen it opens, by its number
 };
 
 // The designed layouts: the title, the menu with the buttons given, and each exercise's own

@@ -147,11 +147,14 @@ Schermo menu(const QVector<PulsanteMenu>& esercizi)
     // The arrow keys move between all twelve as they stand; the cursor starts top left.
     s.controlli << tappa(pulsante("Command1", {.sinistra = 4800, .alto = 5640, .larghezza = 3015, .altezza = 975},
                                   "Esci", {Famiglia::Sans, 18, true}, Nessuno, "ciao"));
-    for (const PulsanteMenu& p : esercizi)
-        s.controlli << tappa(pulsante(p.nome,
-                                      {.sinistra = p.colonna == 0 ? 720 : 4800, .alto = 240 + 1080 * p.riga,
-                                       .larghezza = 3015, .altezza = 915},
-                                      p.didascalia, SansSerif135B));
+    for (const PulsanteMenu& p : esercizi) {
+        Controllo k = tappa(pulsante(p.nome,
+                                     {.sinistra = p.colonna == 0 ? 720 : 4800, .alto = 240 + 1080 * p.riga,
+                                      .larghezza = 3015, .altezza = 915},
+                                     p.didascalia, SansSerif135B));
+        k.apre = p.apre;
+        s.controlli << k;
+    }
     // The voice on and off, in the free corner right of the buttons.
     Controllo voce = immagine("InterruttoreVoce", -1, {.sinistra = 8040, .alto = 240, .larghezza = 840, .altezza = 840}, "altoparlante");
     voce.puntatore = true;

@@ -1,6 +1,7 @@
 #include "ui/Tela.h"
 
-#include "ui/Controlli.h"
+#include "ui/Colori.h"
+#include "ui/Etichetta.h"
 #include "ui/Risorse.h"
 
 #include <QPainter>

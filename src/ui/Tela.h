@@ -20,7 +20,6 @@ public:
 
     QSize dimensioneProgettata() const;  // logical pixels at scale 1
     qreal scala() const { return fattore; }
-    QPoint origine() const { return scostamento; }
     QSize sizeHint() const override { return dimensioneProgettata(); }
 
 signals:

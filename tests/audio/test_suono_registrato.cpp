@@ -24,8 +24,9 @@
 #include <sndfile.h>
 #include <vector>
 
-#include "framework/Registro.h"
-#include "framework/Schermata.h"
+#include "support/Aiuto.h"
+
+#include "screens/poses/detective/FormDetective.h"
 #include "services/ModuloColoriSuoni.h"
 #include "services/Percorsi.h"
 #include "services/PluginSuono.h"
@@ -262,6 +263,7 @@ class TestSuonoRegistrato : public QObject {
 private slots:
     void initTestCase()
     {
+        Catalogo::installa();
         QVERIFY2(!Registrazione().isEmpty(), "no recording: run this through tests/support/privato --registra");
         QVERIFY2(cartella.isValid(), qPrintable(cartella.errorString()));
         for (int t = 0; t < 2; ++t) {
@@ -460,12 +462,12 @@ private slots:
         Attendi(300);
         // "Il detective 3": its description, three sentences one after the other.
         qint64 da = Registrati();
-        Schermata& detective = Registro::oggetto(Catalogo::Id::Form9);
+        Schermata& detective = schermo(Id::Form9);
         detective.Show();
         Attendi(9000);
         int attesi = 0;
-        for (const QString& f : Voce::percorsiDelleRighe(detective.etichetta("Label5")->testo()))
-            attesi += durataMs(f);
+        for (const QString& f : static_cast<FormDetective&>(detective).regole().frasi())
+            attesi += durataMs(Voce::percorsoDi(f));
         auto tratti = parlato(Leggi(), da);
         QVERIFY2(!tratti.empty(), "the description was not heard");
         const int inizio = tratti.front().first * 10, durata = (tratti.back().second - tratti.front().first + 1) * 10;
@@ -478,9 +480,9 @@ private slots:
 
         // The loudspeaker says it all again; an answer during it cuts it at once.
         da = Registrati();
-        QTest::mouseClick(detective.immagine("Altoparlante"), Qt::LeftButton);
+        QTest::mouseClick(immagine(detective, "Altoparlante"), Qt::LeftButton);
         Attendi(1200);
-        QTest::mouseClick(detective.immagine("Image1", 0), Qt::LeftButton);
+        QTest::mouseClick(immagine(detective, "Image1", 0), Qt::LeftButton);
         const qint64 risposta = Registrati();
         Attendi(2500);
         tratti = parlato(Leggi(), da);
@@ -490,12 +492,12 @@ private slots:
 
         // Turned off while it speaks: silence within a moment, and none at the next exercise.
         da = Registrati();
-        QTest::mouseClick(detective.immagine("Altoparlante"), Qt::LeftButton);
+        QTest::mouseClick(immagine(detective, "Altoparlante"), Qt::LeftButton);
         Attendi(800);
         Voce::impostaAttiva(false);
         const qint64 spenta = Registrati();
         detective.Unload();
-        Registro::mostra(Catalogo::Id::Form1);
+        apri(Id::Form1);
         Attendi(2000);
         tratti = parlato(Leggi(), da);
         Voce::impostaAttiva(true);
@@ -508,21 +510,20 @@ private slots:
     void voceFinisceConLaSchermata()
     {
         Percorsi::impostaCartellaProgramma(qEnvironmentVariable("BUSSOLINO_BUILD_DIR"));
-        Registro::mostra(Catalogo::Id::FormMenu);
-        Schermata& menu = Registro::oggetto(Catalogo::Id::FormMenu);
-        QTest::mouseClick(menu.pulsante("Command12"), Qt::LeftButton);  // "A destra di...... 2"
-        Schermata& righe = Registro::oggetto(Catalogo::Id::Form10);
+        Schermata& menu = apri(Id::FormMenu);
+        QTest::mouseClick(pulsante(menu, "Command12"), Qt::LeftButton);  // "A destra di...... 2"
+        Schermata& righe = schermo(Id::Form10);
         Attendi(1500);  // naming its four buttons, a sentence of several seconds
         QTimer::singleShot(0, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 box->button(QMessageBox::Yes)->click();
         });
         const qint64 uscita = Registrati();
-        righe.comandoMenu("mnuEsci")->trigger();
+        comandoMenu(righe, "mnuEsci")->trigger();
         QVERIFY(menu.caricata() && !righe.caricata());
         Attendi(1500);
         const qint64 aperta = Registrati();
-        QTest::mouseClick(menu.pulsante("Command3"), Qt::LeftButton);  // "Alla mia......    1"
+        QTest::mouseClick(pulsante(menu, "Command3"), Qt::LeftButton);  // "Alla mia......    1"
         Attendi(2500);
         const auto tratti = parlato(Leggi(), uscita);
         const int ms = Ms(aperta - uscita);

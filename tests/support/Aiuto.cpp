@@ -22,6 +22,7 @@ QStringList LettoreRegistratore::nomi() const
 
 Ambiente::Ambiente(bool conFigure)
 {
+    Catalogo::installa();
     Registro::distruggi();
     Modulo1::AzzeraConteggio();
     Casuale::impostaSorgente(&casuale);
@@ -94,16 +95,49 @@ std::shared_ptr<Domanda> rispondiAlProssimo(QMessageBox::StandardButton bottone)
 
 Schermata& apri(Id id)
 {
-    Registro::mostra(id);
-    return Registro::oggetto(id);
+    Registro::mostra(int(id));
+    return Registro::oggetto(int(id));
 }
 
-Schermata& schermo(Id id) { return Registro::oggetto(id); }
+Schermata& schermo(Id id) { return Registro::oggetto(int(id)); }
+
+int aperte()
+{
+    int n = 0;
+    for (const Catalogo::Riga& r : Catalogo::righe())
+        n += schermo(r.id).caricata();
+    return n;
+}
+
+Schermata* aperta()
+{
+    for (const Catalogo::Riga& r : Catalogo::righe())
+        if (schermo(r.id).caricata())
+            return &schermo(r.id);
+    return nullptr;
+}
 
 QWidget* controllo(Schermata& s, const QString& chiave)
 {
     const int i = chiave.contains('(') ? chiave.section('(', 1).chopped(1).toInt() : -1;
-    return s.controllo(chiave.section('(', 0, 0), i);
+    return controllo(s, chiave.section('(', 0, 0), i);
+}
+
+QWidget* controllo(Schermata& s, const QString& nome, int indice)
+{
+    const QVector<Layout::Controllo>& c = s.layout().controlli;
+    for (int i = 0; i < c.size(); ++i)
+        if (c[i].nome == nome && c[i].indice == indice)
+            return s.costruito(i);
+    return nullptr;
+}
+
+QAction* comandoMenu(Schermata& s, const QString& nome)
+{
+    for (int i = 0; i < s.layout().menu.size(); ++i)
+        if (s.layout().menu[i].nome == nome)
+            return s.comando(i);
+    return nullptr;
 }
 
 const QList<Id>& esercizi()
@@ -131,21 +165,21 @@ QStringList chiaviRisposta(Id id)
 QList<QWidget*> risposte(Schermata& s)
 {
     QList<QWidget*> r;
-    for (const QString& k : chiaviRisposta(s.id()))
+    for (const QString& k : chiaviRisposta(id(s)))
         r << controllo(s, k);
     return r;
 }
 
 QString quadro(Schermata& s)
 {
-    const bool si = !s.immagine("ComandoIconaSi")->isHidden(), no = !s.immagine("ComandoIconaNo")->isHidden();
+    const FormEsercizio& e = esercizio(s);
+    const bool si = !e.ComandoIconaSi->isHidden(), no = !e.ComandoIconaNo->isHidden();
     QString abilitate;
     for (QWidget* w : risposte(s))
         abilitate += w->isEnabled() ? '1' : '0';
     return QStringLiteral("%1 [%2|%3] avanti:%4 risposte:%5")
-        .arg(si && no ? "both" : si ? "si" : no ? "no" : "none", s.etichetta("EtichettaEsatti")->testo(),
-             s.etichetta("EtichettaErrati")->testo())
-        .arg(s.pulsante("Command2")->isEnabled())
+        .arg(si && no ? "both" : si ? "si" : no ? "no" : "none", e.EtichettaEsatti->testo(), e.EtichettaErrati->testo())
+        .arg(e.Command2->isEnabled())
         .arg(abilitate);
 }
 
@@ -160,7 +194,7 @@ int eseguiTest(int argc, char** argv, QObject* test)
 QList<int> mostrati(Schermata& s, const QString& nome)
 {
     QList<int> v;
-    for (int i = 0; QWidget* w = s.controllo(nome, i); ++i)
+    for (int i = 0; QWidget* w = controllo(s, nome, i); ++i)
         if (!w->isHidden())
             v << i;
     return v;

@@ -2,16 +2,27 @@
 // What the tests share, one meaning per name: a fresh program with a scripted random source and
 // a player that records what it is asked to play, real clicks, answers to message boxes, and
 // what the child sees of an exercise. Tests reach the program's internals only through here.
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "Catalogo.h"
+#include "framework/Finestra.h"
+#include "framework/FormEsercizio.h"
+#include "framework/Registro.h"
+#include "framework/Schermata.h"
 #include "services/Casuale.h"
 #include "services/ModuloColoriSuoni.h"
-#include "framework/Schermata.h"
-#include "framework/Registro.h"
+#include "ui/Colori.h"
+#include "ui/Etichetta.h"
+#include "ui/Evidenza.h"
+#include "ui/Immagine.h"
+#include "ui/Linea.h"
+#include "ui/Pulsante.h"
+#include "ui/Riquadro.h"
 
 using Catalogo::Id;
 
@@ -60,8 +71,31 @@ std::shared_ptr<Domanda> rispondiAlProssimo(QMessageBox::StandardButton bottone)
 
 Schermata& apri(Id id);
 Schermata& schermo(Id id);
-// The control named "Nome" or "Nome(3)".
+inline Id id(const Schermata& s) { return Id(s.id()); }
+// The screens whose windows are open, and the first of them in the catalogue (nullptr: none:
+// the program has ended).
+int aperte();
+Schermata* aperta();
+
+// A control by its designed name, "Nome" or "Nome(3)", or by name and index; null when the
+// screen has none. Tests find controls by the layout's names; the program binds them once.
 QWidget* controllo(Schermata& s, const QString& chiave);
+QWidget* controllo(Schermata& s, const QString& nome, int indice);
+template <class T>
+T* di(Schermata& s, const QString& nome, int indice = -1)
+{
+    T* t = qobject_cast<T*>(controllo(s, nome, indice));
+    if (!t)
+        qFatal("%s has no %s of that kind", qPrintable(s.layout().nome), qPrintable(Layout::chiave(nome, indice)));
+    return t;
+}
+inline Controlli::Etichetta* etichetta(Schermata& s, const QString& n, int i = -1) { return di<Controlli::Etichetta>(s, n, i); }
+inline Controlli::Immagine* immagine(Schermata& s, const QString& n, int i = -1) { return di<Controlli::Immagine>(s, n, i); }
+inline Controlli::Pulsante* pulsante(Schermata& s, const QString& n, int i = -1) { return di<Controlli::Pulsante>(s, n, i); }
+inline Controlli::Riquadro* riquadro(Schermata& s, const QString& n, int i = -1) { return di<Controlli::Riquadro>(s, n, i); }
+// A menu bar item by its designed name ("mnuEsci").
+QAction* comandoMenu(Schermata& s, const QString& nome);
+inline FormEsercizio& esercizio(Schermata& s) { return static_cast<FormEsercizio&>(s); }
 
 // The eleven exercises, in the table's order, and the answer controls of each (their layout's marks).
 const QList<Id>& esercizi();

@@ -1,37 +1,37 @@
 #include "screens/body/Form1.h"
 
-#include "screens/body/FiguraCasuale.h"
+#include "framework/Legame.h"
 #include "services/Casuale.h"
+#include "services/Figure.h"
 #include "services/ModuloColoriSuoni.h"
+#include "ui/Clic.h"
+#include "ui/Etichetta.h"
+#include "ui/Immagine.h"
 
-namespace {
-// The sentence by the side asked: 0 the figure's left, 1 its right.
-constexpr const char* Richiesta[2] = {"CLICCA SUL MIO LATO SINISTRO", "CLICCA SUL MIO LATO DESTRO"};
-}  // namespace
-
-QStringList Form1::frasiPossibili() const
+void Form1::lega(Legame& l)
 {
-    return {Richiesta[0], Richiesta[1]};
+    l(Image1, "Image1");
+    l(Label3, "Label3");
+    l(Label5, "Label5");
 }
 
-QStringList Form1::fraseAttuale() const
+void Form1::collegaRisposte()
 {
-    return {etichetta("Label5")->testo()};
+    for (int i = 0; i < int(Label3.size()); ++i)
+        Controlli::suClic(Label3[size_t(i)], this, [this, i] { Label3_Click(i); });
 }
 
 void Form1::GeneraEsercizio()
 {
     impostaSfondo(ModuloColoriSuoni::ColoreCasuale());
-    const bool DiFronte = mostraFiguraCasuale(immagine("Image1"));
-    const bool destro = Casuale::Int(2) == 1;
-    etichetta("Label5")->impostaTesto(QString::fromLatin1(Richiesta[destro]));
-    // A figure facing the child has its own right side on the child's left.
-    LatoGiusto = (destro != DiFronte) ? 1 : 0;
+    esercizio.GeneraEsercizio(Casuale::sorgente());
+    Image1->impostaImmagine(Figure::carica(esercizio.figura()));
+    Label5->impostaTesto(esercizio.frase());
 }
 
 void Form1::Label3_Click(int Index)
 {
-    if (Index == LatoGiusto)
+    if (esercizio.giusta(Index))
         passiGiusti([this] { abilitaRisposte(false); });
     else
         passiSbagliati();

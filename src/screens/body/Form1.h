@@ -1,19 +1,27 @@
 #pragma once
+// "Su di me ": the figure asks to be clicked on its own right or left side.
+#include "exercises/Corpo.h"
 #include "framework/FormEsercizio.h"
 
-// "Su di me ": the figure asks to be clicked on its own right or left side.
+#include <array>
+
 class Form1 : public FormEsercizio {
     Q_OBJECT
 public:
-    using FormEsercizio::FormEsercizio;
-    QStringList frasiPossibili() const override;
+    explicit Form1(const Scheda& s) : FormEsercizio(s) {}
+    const Corpo& regole() const { return esercizio; }
+
+    Controlli::Immagine* Image1 = nullptr;          // the figure
+    std::array<Controlli::Etichetta*, 2> Label3{};  // its left and right halves: the answers
+    Controlli::Etichetta* Label5 = nullptr;         // the sentence
 
 protected:
+    void lega(Legame& l) override;
+    void collegaRisposte() override;
     void GeneraEsercizio() override;
-    void rispondi(const QString&, int indice) override { Label3_Click(indice); }
-    QStringList fraseAttuale() const override;
+    QStringList fraseAttuale() const override { return esercizio.domanda(); }
 
 private:
     void Label3_Click(int Index);
-    int16_t LatoGiusto = 0;  // the click area whose click is the right answer
+    Corpo esercizio{Corpo::Tipo::SuDiMe};
 };

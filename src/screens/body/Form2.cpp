@@ -1,42 +1,44 @@
 #include "screens/body/Form2.h"
 
-#include "screens/body/FiguraCasuale.h"
+#include "framework/Legame.h"
 #include "services/Casuale.h"
+#include "services/Figure.h"
 #include "services/ModuloColoriSuoni.h"
+#include "ui/Clic.h"
+#include "ui/Etichetta.h"
+#include "ui/Immagine.h"
+#include "ui/Riquadro.h"
 
-namespace {
-// The sentence by the side named: 0 the figure's left, 1 its right.
-constexpr const char* Frase[2] = {"IL MICETTO E' ALLA MIA SINISTRA", "IL MICETTO E' ALLA MIA DESTRA"};
-}  // namespace
-
-QStringList Form2::frasiPossibili() const
+void Form2::lega(Legame& l)
 {
-    return {Frase[0], Frase[1]};
+    l(Image1, "Image1");
+    l(Label3, "Label3");
+    l(PictureGatto, "PictureGatto");
+    l(Label5, "Label5");
 }
 
-QStringList Form2::fraseAttuale() const
+void Form2::collegaRisposte()
 {
-    return {etichetta("Label5")->testo()};
+    for (int i = 0; i < int(Label3.size()); ++i)
+        Controlli::suClic(Label3[size_t(i)], this, [this, i] { Label3_Click(i); });
 }
 
 void Form2::GeneraEsercizio()
 {
     impostaSfondo(ModuloColoriSuoni::ColoreCasuale());
     // The kitten is the reward of a right answer: none shows while the child is choosing.
-    riquadro("PictureGatto", 0)->setVisible(false);
-    riquadro("PictureGatto", 1)->setVisible(false);
-    const bool DiFronte = mostraFiguraCasuale(immagine("Image1"));
-    const bool destra = Casuale::Int(2) == 1;
-    etichetta("Label5")->impostaTesto(QString::fromLatin1(Frase[destra]));
-    // A figure facing the child has its own right side on the child's left.
-    LatoGiusto = (destra != DiFronte) ? 1 : 0;
+    for (Controlli::Riquadro* gatto : PictureGatto)
+        gatto->setVisible(false);
+    esercizio.GeneraEsercizio(Casuale::sorgente());
+    Image1->impostaImmagine(Figure::carica(esercizio.figura()));
+    Label5->impostaTesto(esercizio.frase());
 }
 
 void Form2::Label3_Click(int Index)
 {
-    if (Index == LatoGiusto)
+    if (esercizio.giusta(Index))
         passiGiusti([this, Index] {
-            riquadro("PictureGatto", Index)->setVisible(true);
+            PictureGatto[size_t(Index)]->setVisible(true);
             abilitaRisposte(false);
         });
     else

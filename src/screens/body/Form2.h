@@ -1,20 +1,33 @@
 #pragma once
+// "Alla mia......    1": the child clicks the white square on the side where the figure says its
+// kitten is; a right answer shows the kitten in that square.
+#include "exercises/Corpo.h"
 #include "framework/FormEsercizio.h"
 
-// "Alla mia......    1": the child clicks the white square on the side where the figure
-// says its kitten is; a right answer shows the kitten in that square.
+#include <array>
+
+namespace Controlli {
+class Riquadro;
+}
+
 class Form2 : public FormEsercizio {
     Q_OBJECT
 public:
-    using FormEsercizio::FormEsercizio;
-    QStringList frasiPossibili() const override;
+    explicit Form2(const Scheda& s) : FormEsercizio(s) {}
+    const Corpo& regole() const { return esercizio; }
+
+    Controlli::Immagine* Image1 = nullptr;                // the figure
+    std::array<Controlli::Etichetta*, 2> Label3{};        // the squares left and right of it: the answers
+    std::array<Controlli::Riquadro*, 2> PictureGatto{};   // the kitten in each square
+    Controlli::Etichetta* Label5 = nullptr;               // the sentence
 
 protected:
+    void lega(Legame& l) override;
+    void collegaRisposte() override;
     void GeneraEsercizio() override;
-    void rispondi(const QString&, int indice) override { Label3_Click(indice); }
-    QStringList fraseAttuale() const override;
+    QStringList fraseAttuale() const override { return esercizio.domanda(); }
 
 private:
     void Label3_Click(int Index);
-    int16_t LatoGiusto = 0;  // the square whose click is the right answer
+    Corpo esercizio{Corpo::Tipo::Micetto};
 };

@@ -1,22 +1,36 @@
 #pragma once
-#include "framework/FormEsercizio.h"
-
 // "Alla mia......    2": one small object stands beside the figure; the child finishes
 // "E' ALLA MIA" with "DESTRA" or "SINISTRA", speaking for the figure.
+#include "exercises/Corpo.h"
+#include "framework/FormEsercizio.h"
+
+#include <array>
+
+namespace Controlli {
+class Riquadro;
+}
+
 class Form3 : public FormEsercizio {
     Q_OBJECT
 public:
-    using FormEsercizio::FormEsercizio;
-    QStringList frasiPossibili() const override;
+    explicit Form3(const Scheda& s) : FormEsercizio(s) {}
+    const Corpo& regole() const { return esercizio; }
+
+    Controlli::Immagine* Image1 = nullptr;                              // the figure
+    std::array<Controlli::Riquadro*, Corpo::NumeroOggetti> Picture1{};  // the objects, one shown
+    Controlli::Pulsante* Command1 = nullptr;                            // "DESTRA"
+    Controlli::Pulsante* Command3 = nullptr;                            // "SINISTRA"
 
 protected:
+    void lega(Legame& l) override;
+    void collegaRisposte() override;
     void GeneraEsercizio() override;
-    void rispondi(const QString& nome, int) override;
-    QStringList fraseAttuale() const override;
-    QString bottoni() const override;
+    QStringList fraseAttuale() const override { return esercizio.domanda(); }
+    QString bottoni() const override { return esercizio.bottoni(); }
 
 private:
-    void Command1_Click();  // "DESTRA"
-    void Command3_Click();  // "SINISTRA"
-    int16_t RispostaGiusta = 0;  // 0: "DESTRA" is right, 1: "SINISTRA" is right
+    void Command1_Click() { rispondi(Corpo::RispostaDestra); }
+    void Command3_Click() { rispondi(Corpo::RispostaSinistra); }
+    void rispondi(int risposta);
+    Corpo esercizio{Corpo::Tipo::Oggetto};
 };

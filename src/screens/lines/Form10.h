@@ -1,19 +1,20 @@
 #pragma once
+// "A destra di...... 2": one animal in a white field cut by a yellow line on the left and a
+// green one on the right; the child places it against both lines, one pair of buttons per line,
+// in either order. The background is light violet.
 #include "screens/lines/FormRighe.h"
 
-// "A destra di...... 2": one animal in a white field cut by a yellow line on the left and a
-// green one on the right; the child places it against both lines, one pair of buttons per
-// line, in either order. 1 to 15 stand right of the green line, 16 to 30 between the lines,
-// 31 to 45 left of the yellow one; the background is light violet.
 class Form10 : public FormRighe {
     Q_OBJECT
 public:
-    explicit Form10(Catalogo::Id id) : FormRighe(id, 45) {}
-    QStringList frasiPossibili() const override;
+    explicit Form10(const Scheda& s) : FormRighe(s, Righe::dueRighe()) {}
+
+    Controlli::Pulsante* Command1 = nullptr;  // "A DESTRA DEL GIALLO"
+    Controlli::Pulsante* Command3 = nullptr;  // "A SINISTRA DEL GIALLO"
+    Controlli::Pulsante* Command4 = nullptr;  // "A DESTRA DEL VERDE"
+    Controlli::Pulsante* Command5 = nullptr;  // "A SINISTRA DEL VERDE"
 
 protected:
-    void rispondi(const QString& nome, int) override;
-    QStringList fraseAttuale() const override;
-    QString bottoni() const override;
-
+    void legaRisposte(Legame& l) override;
+    QList<Controlli::Pulsante*> pulsanti() const override { return {Command1, Command3, Command4, Command5}; }
 };

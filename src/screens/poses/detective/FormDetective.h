@@ -1,23 +1,26 @@
 #pragma once
-#include "screens/poses/FormConFrasi.h"
-
 // "Il detective" 1 to 3: one screen type; the three differ only in the set of pictures.
-class FormDetective : public FormConFrasi {
+#include "exercises/Detective.h"
+#include "framework/FormEsercizio.h"
+
+#include <array>
+
+class FormDetective : public FormEsercizio {
     Q_OBJECT
 public:
-    enum class Insieme { DaDietro, DiFronte, UnoDeiDue };
-    FormDetective(Catalogo::Id id, Insieme insieme);
-    QStringList frasiPossibili() const override;
+    FormDetective(const Scheda& s, Detective::Insieme insieme) : FormEsercizio(s), esercizio(insieme) {}
+    const Detective& regole() const { return esercizio; }
+
+    std::array<Controlli::Immagine*, 6> Image1{};  // the six figures: the answers
+    Controlli::Etichetta* Label5 = nullptr;        // the description
 
 protected:
+    void lega(Legame& l) override;
+    void collegaRisposte() override;
     void GeneraEsercizio() override;
-    void rispondi(const QString&, int indice) override { Image1_Click(indice); }
-    QStringList fraseAttuale() const override;
+    QStringList fraseAttuale() const override { return esercizio.frasi(); }
 
 private:
     void Image1_Click(int Index);
-
-    const Insieme insieme;
-    int16_t NumeriFigure[6] = {};  // the pose shown by Image1(i)
-    int16_t FiguraGiusta = 0;      // the picture the description was made from
+    Detective esercizio;
 };
