@@ -173,5 +173,5 @@ void FormEsercizio::mnuInformazioni_Click()
 void FormEsercizio::mnuEsci_Click()
 {
     if (Messaggi::chiedi(window(), QString::fromUtf8("Vuoi tornare al menù?")))
-        passa(Registro::menu());
+        Registro::passa(*this, Registro::menu());
 }

@@ -47,6 +47,12 @@ void mostra(int id)
     oggetto(id).Show();
 }
 
+void passa(Schermata& da, int destinazione)
+{
+    mostra(destinazione);
+    da.Unload();
+}
+
 void ConfermaUscita(QWidget* padre)
 {
     if (Messaggi::chiedi(padre, QString::fromUtf8("Vuoi uscire dal programma?")))

@@ -21,6 +21,8 @@ int menu();
 Schermata& oggetto(int id);
 // Creates the screen if needed and shows it (loading it runs its Form_Load).
 void mostra(int id);
+// The one way a screen replaces another: shows the target (which loads it), then unloads `da`.
+void passa(Schermata& da, int destinazione);
 
 // The menu's quit question: ends the program on "Sì".
 void ConfermaUscita(QWidget* padre);

@@ -3,7 +3,6 @@
 #include "framework/Costruttore.h"
 #include "framework/Finestra.h"
 #include "framework/Legame.h"
-#include "framework/Registro.h"
 #include "services/Figure.h"
 #include "ui/Colori.h"
 #include "ui/Disegni.h"
@@ -57,12 +56,6 @@ void Schermata::Unload()
     // Unloading often happens inside a click on one of the window's own controls:
     // the window goes away at once, its memory when that click has returned.
     f->deleteLater();
-}
-
-void Schermata::passa(int destinazione)
-{
-    Registro::mostra(destinazione);
-    Unload();
 }
 
 uint32_t Schermata::sfondo() const

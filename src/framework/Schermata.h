@@ -64,9 +64,6 @@ protected:
     // a mouse press hides the keyboard cursor.
     bool eventFilter(QObject* o, QEvent* e) override;
 
-    // Shows the target screen, then unloads this one.
-    void passa(int destinazione);
-
     const Scheda scheda;
     const Layout::Schermo& progetto;
 

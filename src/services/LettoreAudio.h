@@ -5,7 +5,7 @@
 // starts at once and cuts the old one off. Nothing here waits for the server: a stream the
 // server broke (restarted, crashed) or could not give (not started yet) is asked for anew at the
 // next sound, and the player lets go at once whatever the server is doing.
-#include "services/ModuloColoriSuoni.h"
+#include "services/Lettore.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -2,7 +2,7 @@
 // The program's sound player as the rest of the program sees it. The real player is a plugin
 // of ours (lib/libbussolino_suono.so beside the program) loaded on a thread once the title has
 // painted, so the sound libraries cost the title nothing.
-#include "services/ModuloColoriSuoni.h"
+#include "services/Lettore.h"
 
 #include <QByteArray>
 #include <memory>

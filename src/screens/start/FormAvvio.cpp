@@ -22,5 +22,5 @@ void FormAvvio::collega()
 
 void FormAvvio::BottoneAvvio_Click()
 {
-    passa(Registro::menu());
+    Registro::passa(*this, Registro::menu());
 }

@@ -42,7 +42,7 @@ void FormMenu::collega()
     // Command2_Click to Command12_Click: each opens the screen its layout says.
     for (int i = 0; i < layout().controlli.size(); ++i)
         if (const int id = layout().controlli[i].apre; id >= 0)
-            connect(static_cast<Controlli::Pulsante*>(costruito(i)), &QAbstractButton::clicked, this, [this, id] { passa(id); });
+            connect(static_cast<Controlli::Pulsante*>(costruito(i)), &QAbstractButton::clicked, this, [this, id] { Registro::passa(*this, id); });
 }
 
 void FormMenu::Command1_Click()
