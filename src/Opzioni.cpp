@@ -16,55 +16,67 @@ void scrivi(std::FILE* f, const QString& testo)
 
 }  // namespace
 
+namespace {
+
+struct Riga {
+    QCommandLineParser p;
+    QCommandLineOption aiuto{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")};
+    QCommandLineOption versione{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")};
+    QCommandLineOption senzaVoce{QStringLiteral("senza-voce"),
+                                 QStringLiteral("Start with the voice off (the loudspeaker on the menu turns it on).")};
+    QCommandLineOption display{QStringLiteral("display"), QStringLiteral("The X display to open (as any X program)."),
+                               QStringLiteral("display")};
+    QCommandLineOption piattaforma{QStringLiteral("platform"), QStringLiteral("The Qt platform plugin to use (as any Qt program)."),
+                                   QStringLiteral("name")};
+
+    Riga()
+    {
+        // -display and -platform as every Qt program takes them; -h alike.
+        p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        p.setApplicationDescription(QStringLiteral(
+            "Right and left exercises for children aged 4 to 7, in Italian: eleven exercises played\n"
+            "with the mouse or the keyboard, every answer judged at once."));
+        p.addOptions({aiuto, versione, senzaVoce, display, piattaforma});
+    }
+
+    // What is wrong with the arguments, an option named as it was typed; empty when nothing.
+    QString errore(const QStringList& argomenti)
+    {
+        if (p.parse(argomenti))
+            return p.positionalArguments().isEmpty()
+                       ? QString()
+                       : QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first());
+        for (const QString& a : argomenti.mid(1)) {
+            const QString nome = a.section('=', 0, 0);
+            if (a.startsWith('-') && p.unknownOptionNames().contains(QString(nome).remove(QRegularExpression("^-+"))))
+                return QStringLiteral("unknown option '%1'").arg(nome);
+        }
+        return p.errorText();
+    }
+};
+
+}  // namespace
+
 std::optional<int> leggi(const QStringList& argomenti, Scelte& scelte)
 {
-    QCommandLineParser p;
-    // -display and -platform as every Qt program takes them; -h alike.
-    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.setApplicationDescription(QStringLiteral(
-        "Right and left exercises for children aged 4 to 7, in Italian: eleven exercises played\n"
-        "with the mouse or the keyboard, every answer judged at once."));
-    const QCommandLineOption aiuto({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
-    const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
-                                      QStringLiteral("Show the version and exit."));
-    const QCommandLineOption senzaVoce(QStringLiteral("senza-voce"),
-                                       QStringLiteral("Start with the voice off (the loudspeaker on the menu turns it on)."));
-    const QCommandLineOption display(QStringLiteral("display"), QStringLiteral("The X display to open (as any X program)."),
-                                     QStringLiteral("display"));
-    const QCommandLineOption piattaforma(QStringLiteral("platform"),
-                                         QStringLiteral("The Qt platform plugin to use (as any Qt program)."),
-                                         QStringLiteral("name"));
-    p.addOptions({aiuto, versione, senzaVoce, display, piattaforma});
-
+    Riga r;
     const QString nome = QFileInfo(argomenti.value(0, QStringLiteral("bussolino"))).fileName();
-    const auto uso = [&] { return p.helpText().replace(QLatin1String("<executable_name>"), nome); };
-    QString errore;
-    if (!p.parse(argomenti)) {
-        errore = p.errorText();
-        // Named as it was typed, dashes and all.
-        for (const QString& a : argomenti.mid(1))
-            if (a.startsWith('-') && p.unknownOptionNames().contains(a.section('=', 0, 0).remove(QRegularExpression("^-+")))) {
-                errore = QStringLiteral("unknown option '%1'").arg(a);
-                break;
-            }
-    } else if (!p.positionalArguments().isEmpty()) {
-        errore = QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first());
-    }
-    if (!errore.isEmpty()) {
+    const auto uso = [&] { return r.p.helpText().replace(QLatin1String("<executable_name>"), nome); };
+    if (const QString errore = r.errore(argomenti); !errore.isEmpty()) {
         scrivi(stderr, nome + QStringLiteral(": ") + errore + QStringLiteral("\n\n") + uso());
         return 2;
     }
-    if (p.isSet(aiuto)) {
+    if (r.p.isSet(r.aiuto)) {
         scrivi(stdout, uso());
         return 0;
     }
-    if (p.isSet(versione)) {
+    if (r.p.isSet(r.versione)) {
         scrivi(stdout, QStringLiteral("Bussolino " BUSSOLINO_VERSIONE "\n"));
         return 0;
     }
-    scelte.senzaVoce = p.isSet(senzaVoce);
-    scelte.display = p.value(display);
-    scelte.piattaforma = p.value(piattaforma);
+    scelte.senzaVoce = r.p.isSet(r.senzaVoce);
+    scelte.display = r.p.value(r.display);
+    scelte.piattaforma = r.p.value(r.piattaforma);
     return std::nullopt;
 }
 

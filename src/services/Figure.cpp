@@ -288,58 +288,75 @@ QSize misuraComune(const QList<QSize>& misure)
     return migliore;
 }
 
+namespace {
+
+// What the worker is to make: the figures by number and file (named on the user-interface thread),
+// the sizes and the generation they were asked at.
+struct Lavoro {
+    QList<std::pair<int, QString>> figure;
+    int generazione = 0;
+    QSize dimensione, riserva;
+};
+
+// One figure, read once for both sizes; false once the work is dropped (sizes changed, quitting).
+bool preparaFigura(const Lavoro& w, int numero, const QString& percorso)
+{
+    Stato& s = stato();
+    bool pronta, compressa;
+    {
+        std::unique_lock l(s.mutex);
+        if (w.generazione != s.generazione || Lavori::fermato())
+            return false;
+        pronta = w.dimensione.isValid() && !s.pronte.contains(percorso);
+        compressa = w.riserva.isValid() && !s.compresse.contains(percorso) && !s.guaste.contains(percorso);
+    }
+    if (!pronta && !compressa)
+        return true;
+    Letta letta = leggi(percorso);
+    if (Lavori::fermato())
+        return false;
+    Stato::Compressa c;
+    if (compressa && !letta.immagine.isNull()) {
+        const QImage r = adatta(letta.immagine, w.riserva, numero, false);
+        c = {qCompress(r.constBits(), int(r.sizeInBytes()), 9), r.format()};
+    }
+    if (pronta && !letta.immagine.isNull())
+        letta.immagine = adatta(letta.immagine, w.dimensione, numero, true);
+    std::unique_lock l(s.mutex);
+    if (pronta)
+        conserva(s, w.generazione, percorso, w.dimensione, letta);
+    if (w.generazione == s.generazione && !c.dati.isEmpty())
+        s.compresse.insert(percorso, c);
+    return true;
+}
+
+}  // namespace
+
 void preparaInAnticipo()
 {
     Stato& s = stato();
     if (!QCoreApplication::instance())
         return;
     calcolaDimensione();
-    QList<std::pair<int, QString>> figure;  // number and file, the file named here, on this thread
-    int generazione;
-    QSize dimensione, riserva;
+    Lavoro w;
     {
         std::unique_lock l(s.mutex);
         if (!s.pronta.isValid() && !s.riserva.isValid())
             return;
         for (int n = 1; n <= Modulo1::NumeroPose; ++n)
             if (!s.pronte.contains(Percorsi::figura(n)) || !s.compresse.contains(Percorsi::figura(n)))
-                figure.append({n, Percorsi::figura(n)});
-        generazione = s.generazione;
-        dimensione = s.pronta;
-        riserva = s.riserva;
+                w.figure.append({n, Percorsi::figura(n)});
+        w.generazione = s.generazione;
+        w.dimensione = s.pronta;
+        w.riserva = s.riserva;
     }
-    if (figure.isEmpty())
+    if (w.figure.isEmpty())
         return;
-    // Each file read once, for both sizes; a program that is quitting waits for one figure at most.
-    Lavori::esegui(Lavoratore, [figure, generazione, dimensione, riserva] {
-        Stato& s = stato();
-        for (const auto& [numero, percorso] : figure) {
-            bool pronta, compressa;
-            {
-                std::unique_lock l(s.mutex);
-                if (generazione != s.generazione || Lavori::fermato())
-                    return;
-                pronta = dimensione.isValid() && !s.pronte.contains(percorso);
-                compressa = riserva.isValid() && !s.compresse.contains(percorso) && !s.guaste.contains(percorso);
-            }
-            if (!pronta && !compressa)
-                continue;
-            Letta letta = leggi(percorso);
-            if (Lavori::fermato())
+    // A program that is quitting waits for one figure at most.
+    Lavori::esegui(Lavoratore, [w] {
+        for (const auto& [numero, percorso] : w.figure)
+            if (!preparaFigura(w, numero, percorso))
                 return;
-            Stato::Compressa c;
-            if (compressa && !letta.immagine.isNull()) {
-                const QImage r = adatta(letta.immagine, riserva, numero, false);
-                c = {qCompress(r.constBits(), int(r.sizeInBytes()), 9), r.format()};
-            }
-            if (pronta && !letta.immagine.isNull())
-                letta.immagine = adatta(letta.immagine, dimensione, numero, true);
-            std::unique_lock l(s.mutex);
-            if (pronta)
-                conserva(s, generazione, percorso, dimensione, letta);
-            if (generazione == s.generazione && !c.dati.isEmpty())
-                s.compresse.insert(percorso, c);
-        }
     });
 }
 
