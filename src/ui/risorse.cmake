@@ -22,8 +22,8 @@ foreach(f IN LISTS BUSSOLINO_CARATTERI)
   list(APPEND _risorse_file ${_risorse_dir}/caratteri/${n})
 endforeach()
 
-# The drawings are committed in assets/disegni (tools/disegni/rifai remakes them).
-file(GLOB _disegni CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/disegni/*.svg)
+# The drawings are committed in assets/drawings (tools/drawings/rifai remakes them).
+file(GLOB _disegni CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/drawings/*.svg)
 foreach(f IN LISTS _disegni)
   get_filename_component(n ${f} NAME)
   configure_file(${f} ${_risorse_dir}/disegni/${n} COPYONLY)

@@ -1,8 +1,8 @@
-# Remakes the carried drawings that come from the pinned emoji set, into assets/disegni/.
-# A maintainer's step, not part of the build (tools/disegni/rifai runs it):
-#   cmake -DEMOJI=<emoji svg folder> -DDESTINAZIONE=<assets/disegni> -P disegni.cmake
+# Remakes the carried drawings that come from the pinned emoji set, into assets/drawings/.
+# A maintainer's step, not part of the build (tools/drawings/rifai runs it):
+#   cmake -DEMOJI=<emoji svg folder> -DDESTINAZIONE=<assets/drawings> -P disegni.cmake
 # Each drawing is an emoji of the set changed by its recipe disegno_<name> below; our own
-# drawings (avanti, puntatore) live only in assets/disegni and are not touched.
+# drawings (avanti, puntatore) live only in assets/drawings and are not touched.
 # Every replacement must find what it replaces: if a new version of the set draws
 # a picture differently, this stops instead of making a wrong picture.
 cmake_minimum_required(VERSION 3.22)
@@ -17,7 +17,7 @@ endforeach()
 function(leggi var cp)
   set(file "${EMOJI}/${cp}.svg")
   if(NOT EXISTS "${file}")
-    message(FATAL_ERROR "disegni.cmake: ${file} is missing; run tools/disegni/rifai")
+    message(FATAL_ERROR "disegni.cmake: ${file} is missing; run tools/drawings/rifai")
   endif()
   file(READ "${file}" testo)
   set(${var} "${testo}" PARENT_SCOPE)
