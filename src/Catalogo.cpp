@@ -8,8 +8,8 @@
 #include "screens/body/Form3.h"
 #include "screens/lines/Form10.h"
 #include "screens/lines/FormDentroFuori1.h"
-#include "screens/poses/detective/FormDetective.h"
-#include "screens/poses/truefalse/FormVeroFalso.h"
+#include "screens/detective/FormDetective.h"
+#include "screens/truefalse/FormVeroFalso.h"
 #include "screens/start/FormAvvio.h"
 #include "screens/start/FormMenu.h"
 

@@ -26,7 +26,7 @@
 
 #include "support/Aiuto.h"
 
-#include "screens/poses/detective/FormDetective.h"
+#include "screens/detective/FormDetective.h"
 #include "services/ModuloColoriSuoni.h"
 #include "services/Percorsi.h"
 #include "services/PluginSuono.h"

@@ -1,4 +1,4 @@
-#include "screens/poses/truefalse/FormVeroFalso.h"
+#include "screens/truefalse/FormVeroFalso.h"
 
 #include "framework/Legame.h"
 #include "services/Casuale.h"

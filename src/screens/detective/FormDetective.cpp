@@ -1,4 +1,4 @@
-#include "screens/poses/detective/FormDetective.h"
+#include "screens/detective/FormDetective.h"
 
 #include "framework/Legame.h"
 #include "services/Casuale.h"
