@@ -48,7 +48,6 @@ public:
     // their place in layout().menu: for the frame's own data-driven work and for tests.
     QWidget* costruito(int posto) const { return controlli.value(posto); }
     QAction* comando(int posto) const { return comandi.value(posto); }
-    QWidget* cursore() const { return tastiera.cursore(); }
 
 protected:
     virtual void Form_Load() {}

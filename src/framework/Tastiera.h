@@ -29,7 +29,6 @@ public:
     void mouse();
     // Draws the ring where it stands, or none when the mouse is in use.
     void mostra();
-    QWidget* cursore() const { return fermata; }
 
 private:
     bool usa(int k);

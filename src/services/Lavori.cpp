@@ -115,14 +115,4 @@ void fermaTutti()
     s.basta = false;
 }
 
-int inCorso()
-{
-    Stato& s = stato();
-    std::lock_guard l(s.mutex);
-    int n = 0;
-    for (const auto& [nome, f] : s.fili)
-        n += f.attivo;
-    return n;
-}
-
 }  // namespace Lavori

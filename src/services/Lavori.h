@@ -22,7 +22,4 @@ void attendi(const char* nome);
 // starts threads afresh.
 void fermaTutti();
 
-// The names of the threads that are running now (tests).
-int inCorso();
-
 }  // namespace Lavori
