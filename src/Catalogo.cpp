@@ -22,24 +22,24 @@ namespace {
 
 using Layout::Cornice;
 
-using Conti = Scheda::Conti;
-using Avanti = Scheda::Avanti;
+using Conti = Profilo::Conti;
+using Avanti = Profilo::Avanti;
 
 template <class T>
-std::unique_ptr<Schermata> crea(const Scheda& s)
+std::unique_ptr<Schermata> crea(const Profilo& s)
 {
     return std::make_unique<T>(s);
 }
 
 // One attempt of the pose draw is Int(r * quante) + 1, then `aggiunta` is added.
 template <int quante, int aggiunta>
-std::unique_ptr<Schermata> veroFalso(const Scheda& s)
+std::unique_ptr<Schermata> veroFalso(const Profilo& s)
 {
     return std::make_unique<FormVeroFalso>(s, quante, aggiunta);
 }
 
 template <Detective::Insieme insieme>
-std::unique_ptr<Schermata> detective(const Scheda& s)
+std::unique_ptr<Schermata> detective(const Profilo& s)
 {
     return std::make_unique<FormDetective>(s, insieme);
 }

@@ -34,10 +34,10 @@ struct Riga {
     const char* nome;               // the design's name: "Form1"
     const char* titolo;             // window title
     Layout::Cornice cornice;        // the frame's geometry; Nessuna for the title and the menu
-    Scheda::Conti conti;            // where an exercise counts
-    Scheda::Avanti avanti;          // who opens its "avanti"
+    Profilo::Conti conti;            // where an exercise counts
+    Profilo::Avanti avanti;          // who opens its "avanti"
     Layout::Schermo (*layout)();    // the screen's own controls
-    std::unique_ptr<Schermata> (*crea)(const Scheda& scheda);
+    std::unique_ptr<Schermata> (*crea)(const Profilo& profilo);
     // The menu button that opens the screen, its caption and its place (column 0 or 1, row 0 to 5).
     const char* pulsante = nullptr;
     const char* didascalia = nullptr;

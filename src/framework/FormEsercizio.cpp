@@ -18,9 +18,9 @@ QString testoConteggio(int16_t n)
     return n < 0 ? QString::number(n) : ' ' + QString::number(n);
 }
 
-FormEsercizio::FormEsercizio(const Scheda& s) : Schermata(s)
+FormEsercizio::FormEsercizio(const Profilo& s) : Schermata(s)
 {
-    if (s.conti == Scheda::Conti::Propri)
+    if (s.conti == Profilo::Conti::Propri)
         propri.emplace();
     // Long enough for the screen to show first, short enough that the child is still looking.
     annuncio.setSingleShot(true);
@@ -145,7 +145,7 @@ void FormEsercizio::passiGiusti(const std::function<void()>& chiudi)
     EtichettaEsatti->impostaTesto(testoConteggio(conteggio().ContaEsatti));
     chiudi();
     ModuloColoriSuoni::SuonoGiusto();
-    if (scheda.avanti == Scheda::Avanti::DallaCornice)
+    if (profilo.avanti == Profilo::Avanti::DallaCornice)
         Command2->setEnabled(true);
 }
 

@@ -21,9 +21,9 @@ class Pulsante;
 class FormEsercizio : public Schermata {
     Q_OBJECT
 public:
-    explicit FormEsercizio(const Scheda& scheda);
+    explicit FormEsercizio(const Profilo& profilo);
 
-    // The pair the screen counts in: Modulo1's, or its own (see Scheda::conti).
+    // The pair the screen counts in: Modulo1's, or its own (see Profilo::conti).
     const Conteggio& conteggio() const;
 
     // The controls the layout marks as answers, in layout order.

@@ -13,7 +13,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-Schermata::Schermata(const Scheda& s) : scheda(s), progetto(*s.layout) {}
+Schermata::Schermata(const Profilo& s) : profilo(s), progetto(*s.layout) {}
 
 Schermata::~Schermata()
 {

@@ -16,8 +16,8 @@ class QAction;
 class QMainWindow;
 class Tela;
 
-// What a screen is told about itself by the catalogue that makes it.
-struct Scheda {
+// What a screen is told about itself by the catalogue that makes it: its profile.
+struct Profilo {
     int id = -1;                              // its number in the catalogue
     const Layout::Schermo* layout = nullptr;  // its designed controls, its frame's included
     // An exercise counts in the pair that Form1 to Form9 share, or in a pair of its own.
@@ -29,10 +29,10 @@ struct Scheda {
 class Schermata : public QObject {
     Q_OBJECT
 public:
-    explicit Schermata(const Scheda& scheda);
+    explicit Schermata(const Profilo& profilo);
     ~Schermata() override;
 
-    int id() const { return scheda.id; }
+    int id() const { return profilo.id; }
     // The designed layout the screen is built from.
     const Layout::Schermo& layout() const { return progetto; }
     void Show();
@@ -63,7 +63,7 @@ protected:
     // a mouse press hides the keyboard cursor.
     bool eventFilter(QObject* o, QEvent* e) override;
 
-    const Scheda scheda;
+    const Profilo profilo;
     const Layout::Schermo& progetto;
 
 private:

@@ -8,7 +8,7 @@
 class Form1 : public FormEsercizio {
     Q_OBJECT
 public:
-    explicit Form1(const Scheda& s) : FormEsercizio(s) {}
+    explicit Form1(const Profilo& s) : FormEsercizio(s) {}
     const Corpo& regole() const { return esercizio; }
 
     Controlli::Immagine* Image1 = nullptr;          // the figure

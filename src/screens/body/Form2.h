@@ -13,7 +13,7 @@ class Riquadro;
 class Form2 : public FormEsercizio {
     Q_OBJECT
 public:
-    explicit Form2(const Scheda& s) : FormEsercizio(s) {}
+    explicit Form2(const Profilo& s) : FormEsercizio(s) {}
     const Corpo& regole() const { return esercizio; }
 
     Controlli::Immagine* Image1 = nullptr;                // the figure

@@ -13,7 +13,7 @@ class Riquadro;
 class Form3 : public FormEsercizio {
     Q_OBJECT
 public:
-    explicit Form3(const Scheda& s) : FormEsercizio(s) {}
+    explicit Form3(const Profilo& s) : FormEsercizio(s) {}
     const Corpo& regole() const { return esercizio; }
 
     Controlli::Immagine* Image1 = nullptr;                              // the figure

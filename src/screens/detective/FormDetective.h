@@ -8,7 +8,7 @@
 class FormDetective : public FormEsercizio {
     Q_OBJECT
 public:
-    FormDetective(const Scheda& s, Detective::Insieme insieme) : FormEsercizio(s), esercizio(insieme) {}
+    FormDetective(const Profilo& s, Detective::Insieme insieme) : FormEsercizio(s), esercizio(insieme) {}
     const Detective& regole() const { return esercizio; }
 
     std::array<Controlli::Immagine*, 6> Image1{};  // the six figures: the answers

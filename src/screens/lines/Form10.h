@@ -7,7 +7,7 @@
 class Form10 : public FormRighe {
     Q_OBJECT
 public:
-    explicit Form10(const Scheda& s) : FormRighe(s, Righe::dueRighe()) {}
+    explicit Form10(const Profilo& s) : FormRighe(s, Righe::dueRighe()) {}
 
     Controlli::Pulsante* Command1 = nullptr;  // "A DESTRA DEL GIALLO"
     Controlli::Pulsante* Command3 = nullptr;  // "A SINISTRA DEL GIALLO"

@@ -7,7 +7,7 @@
 class FormDentroFuori1 : public FormRighe {
     Q_OBJECT
 public:
-    explicit FormDentroFuori1(const Scheda& s) : FormRighe(s, Righe::unaRiga()) {}
+    explicit FormDentroFuori1(const Profilo& s) : FormRighe(s, Righe::unaRiga()) {}
 
     Controlli::Pulsante* Command1 = nullptr;  // "DESTRA"
     Controlli::Pulsante* Command3 = nullptr;  // "SINISTRA"

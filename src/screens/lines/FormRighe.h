@@ -15,7 +15,7 @@ class Riquadro;
 class FormRighe : public FormEsercizio {
     Q_OBJECT
 public:
-    FormRighe(const Scheda& s, Righe regole) : FormEsercizio(s), esercizio(regole) {}
+    FormRighe(const Profilo& s, Righe regole) : FormEsercizio(s), esercizio(regole) {}
     const Righe& regole() const { return esercizio; }
 
     QVector<Controlli::Riquadro*> PictureDentro;  // the animals in the field; element 0 is never shown

@@ -7,7 +7,7 @@ class FormVeroFalso : public FormEsercizio {
     Q_OBJECT
 public:
     // One attempt of the pose draw is Int(r * quante) + 1, then `aggiunta` is added.
-    FormVeroFalso(const Scheda& s, int quante, int aggiunta) : FormEsercizio(s), esercizio(quante, aggiunta) {}
+    FormVeroFalso(const Profilo& s, int quante, int aggiunta) : FormEsercizio(s), esercizio(quante, aggiunta) {}
     const VeroFalso& regole() const { return esercizio; }
 
     Controlli::Immagine* Image1 = nullptr;    // the figure
