@@ -10,15 +10,6 @@
 #include <QFontDatabase>
 #include <QMenuBar>
 
-namespace {
-void ridimensiona(Schermata& s, qreal scala)
-{
-    const QSize base = s.tela()->dimensioneProgettata();
-    s.window()->resize(int(base.width() * scala), int(base.height() * scala) + (s.layout().menu.isEmpty() ? 0 : s.window()->menuBar()->height()));
-    QCoreApplication::processEvents();
-}
-}  // namespace
-
 class TestLayout : public QObject {
     Q_OBJECT
 private slots:
@@ -38,14 +29,19 @@ private slots:
         Schermata& s = apri(Id(id));
         const QVector<Layout::Controllo>& cc = s.layout().controlli;
         const auto posto = [&](const QString& chiave) { QWidget* w = controllo(s, chiave); return QRect(w->mapTo(s.tela(), QPoint()), w->size()); };
+        const auto ridimensiona = [&](qreal k) {
+            const QSize base = s.tela()->dimensioneProgettata();
+            s.window()->resize(int(base.width() * k), int(base.height() * k) + (s.layout().menu.isEmpty() ? 0 : s.window()->menuBar()->height()));
+            QCoreApplication::processEvents();
+        };
         QStringList chiavi;
         QList<std::pair<QRect, int>> aScalaUno;  // where each control stands, and its text's size
-        ridimensiona(s, 1);
+        ridimensiona(1);
         for (const Layout::Controllo& c : cc) {
             chiavi << Layout::chiave(c.nome, c.indice);
             aScalaUno << std::pair(posto(chiavi.last()), controllo(s, chiavi.last())->font().pixelSize());
         }
-        ridimensiona(s, scala);
+        ridimensiona(scala);
         QCOMPARE(s.tela()->size(), s.tela()->dimensioneProgettata() * scala);
         for (int i = 0; i < cc.size(); ++i) {
             QWidget* w = controllo(s, chiavi[i]);
