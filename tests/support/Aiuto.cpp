@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <cmath>
 
 QStringList LettoreRegistratore::nomi() const
 {
@@ -198,4 +199,14 @@ QList<int> mostrati(Schermata& s, const QString& nome)
         if (!w->isHidden())
             v << i;
     return v;
+}
+
+double contrasto(const QColor& a, const QColor& b)
+{
+    // Relative luminance: the sRGB channels made linear, weighted as the eye sees them.
+    const auto luce = [](const QColor& c) {
+        const auto lineare = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF()) + 0.05;
+    };
+    return qMax(luce(a), luce(b)) / qMin(luce(a), luce(b));
 }

@@ -117,3 +117,6 @@ int eseguiTest(int argc, char** argv, QObject* test);
 
 // The indexes of the control array `nome` whose pictures show.
 QList<int> mostrati(Schermata& s, const QString& nome);
+
+// How well one colour reads on another, measured as the WCAG does: 1 (not at all) to 21 (black on white).
+double contrasto(const QColor& a, const QColor& b);
