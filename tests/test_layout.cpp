@@ -81,8 +81,8 @@ private slots:
             const QRect sx = posto("Label3(0)"), dx = posto("Label3(1)"), figura = posto("Image1"), linea = posto("Line1");
             QVERIFY(sx.top() == figura.top() && dx.top() == figura.top() && sx.bottom() == figura.bottom() && dx.bottom() == figura.bottom());
             QVERIFY(sx.left() == figura.left() && linea.left() <= dx.left() && dx.left() <= sx.right() + 1 && sx.right() <= linea.right());
-            QEXPECT_FAIL("", "as designed the right half stops 120 twips short of the figure's right edge", Continue);
-            QCOMPARE(dx.right(), figura.right());
+            // As designed, the right half stops 120 twips (under 3 %) short of the figure's right edge.
+            QVERIFY(dx.right() <= figura.right() && dx.right() >= figura.right() - figura.width() / 30);
         }
         if (Catalogo::esercizio(Id(id))) {
             // The laughing face in front of the sad one, in one place; the counts in one font, their captions in one.
