@@ -6,8 +6,8 @@
 #include "screens/body/Form2.h"
 #include "screens/body/Form3.h"
 #include "screens/lines/FormRighe.h"
-#include "screens/poses/detective/FormDetective.h"
-#include "screens/poses/truefalse/FormVeroFalso.h"
+#include "screens/detective/FormDetective.h"
+#include "screens/truefalse/FormVeroFalso.h"
 
 namespace {
 // An exercise as its rules drew it, with two answer controls the rules judge wrong and right.
