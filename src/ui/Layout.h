@@ -81,9 +81,10 @@ struct ComandoMenu {
 // on screen, or Tab and Shift+Tab in reading order. Enter and Space press the stop it is on.
 enum class Cursore { Frecce, Tab };
 
-// The frame an exercise screen stands in. A: counts in the shared pair, "avanti" disabled as
-// designed; B: counts in the screen's own pair, "avanti" enabled as designed, a smiley window
-// icon. The two also differ in where the counts and faces stand and in the menu captions.
+// The frame's geometry an exercise screen stands in: where the counts, the faces and the
+// loudspeaker stand, the menu bar's captions, the window icon, and whether "avanti" is designed
+// enabled (B, whose screens disable it themselves). How a screen counts and who opens its
+// "avanti" are said by its row in the catalogue, not by this.
 enum class Cornice { Nessuna, A, B };
 
 struct Schermo {
