@@ -159,6 +159,14 @@ void FormEsercizio::passiSbagliati()
     ModuloColoriSuoni::SuonoSbagliato();
 }
 
+void FormEsercizio::giudica(bool giusta)
+{
+    if (giusta)
+        passiGiusti([this] { abilitaRisposte(false); });
+    else
+        passiSbagliati();
+}
+
 void FormEsercizio::mnuAzzera_Click()
 {
     mostraConteggi();

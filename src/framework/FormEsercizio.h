@@ -60,6 +60,8 @@ protected:
     // The steps of a right answer; `chiudi` is the screen's own step that closes the exercise.
     void passiGiusti(const std::function<void()>& chiudi);
     void passiSbagliati();
+    // The one or the other for an answer judged, a right one closing every answer control.
+    void giudica(bool giusta);
     void abilitaRisposte(bool abilitate);
 
     void mnuAzzera_Click();

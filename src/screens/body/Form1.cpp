@@ -31,8 +31,5 @@ void Form1::GeneraEsercizio()
 
 void Form1::Label3_Click(int Index)
 {
-    if (esercizio.giusta(Index))
-        passiGiusti([this] { abilitaRisposte(false); });
-    else
-        passiSbagliati();
+    giudica(esercizio.giusta(Index));
 }

@@ -36,10 +36,8 @@ void Form3::GeneraEsercizio()
 // Command1_Click and Command3_Click: a right answer is followed by the sentence it completes.
 void Form3::rispondi(int risposta)
 {
-    if (!esercizio.giusta(risposta)) {
-        passiSbagliati();
-        return;
-    }
-    passiGiusti([this] { abilitaRisposte(false); });
-    Voce::parla(esercizio.dopoGiusta());
+    const bool giusta = esercizio.giusta(risposta);
+    giudica(giusta);
+    if (giusta)
+        Voce::parla(esercizio.dopoGiusta());
 }

@@ -31,8 +31,5 @@ void FormDetective::GeneraEsercizio()
 
 void FormDetective::Image1_Click(int Index)
 {
-    if (esercizio.giusta(Index))
-        passiGiusti([this] { abilitaRisposte(false); });
-    else
-        passiSbagliati();
+    giudica(esercizio.giusta(Index));
 }

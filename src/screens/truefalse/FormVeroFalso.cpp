@@ -33,8 +33,5 @@ void FormVeroFalso::GeneraEsercizio()
 // Command1_Click ("VERO") and Command3_Click ("FALSO").
 void FormVeroFalso::rispondi(int risposta)
 {
-    if (esercizio.giusta(risposta))
-        passiGiusti([this] { abilitaRisposte(false); });
-    else
-        passiSbagliati();
+    giudica(esercizio.giusta(risposta));
 }
