@@ -37,9 +37,13 @@ FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
     f.setPointSizeF(std::max(f.pointSizeF(), 11.0));
     setFont(f);
 
-    auto* testa = new QLabel(QStringLiteral("<b>Schede da stampare</b><br>Gli stessi esercizi dello schermo, da fare con la "
-                                            "matita. Ogni esercizio comincia su una pagina nuova; a ogni stampa gli "
-                                            "esercizi sono estratti di nuovo."));
+    auto* titolo = new QLabel(QStringLiteral("Schede da stampare"));
+    QFont grande = titolo->font();
+    grande.setPointSizeF(grande.pointSizeF() * 1.4);
+    grande.setBold(true);
+    titolo->setFont(grande);
+    auto* testa = new QLabel(QStringLiteral("Gli stessi esercizi dello schermo, da fare con la matita. Ogni esercizio "
+                                            "comincia su una pagina nuova; a ogni stampa gli esercizi sono estratti di nuovo."));
     testa->setWordWrap(true);
 
     auto* gruppo = new QGroupBox(QStringLiteral("Esercizi"));
@@ -80,6 +84,7 @@ FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
     soluzioni = new QCheckBox(QStringLiteral("Le soluzioni sull'ultima pagina"));
     soluzioni->setChecked(iniziali.soluzioni);
     auto* modulo = new QFormLayout;
+    modulo->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     modulo->addRow(QStringLiteral("Esercizi di ogni tipo:"), quante);
     modulo->addRow(nome);
     modulo->addRow(soluzioni);
@@ -105,6 +110,7 @@ FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
     bottoni->addWidget(chiudi);
 
     auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(titolo);
     tutto->addWidget(testa);
     tutto->addWidget(gruppo);
     tutto->addLayout(modulo);

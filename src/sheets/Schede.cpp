@@ -105,18 +105,23 @@ void Documento::impagina()
     }
 }
 
-void Documento::disegnaFoglio(Carta::Pagina& c, int n) const
+void Documento::piede(Carta::Pagina& c, int n) const
 {
+    // What the sheet is and where it stands among the others.
     const Foglio& f = fogli[n];
-    const double w = Larghezza - 2 * Margine;
-    // The foot: what the sheet is and where it stands among the others.
     QStringList piede{QStringLiteral("Bussolino"),
                       f.chiave ? QStringLiteral("Soluzioni") : didascalia(f.blocchi.constFirst().id),
                       QStringLiteral("pagina %1 di %2").arg(n + 1).arg(fogli.size())};
     if (richiesta.seme)
         piede << QStringLiteral("seme %1").arg(seme);
-    c.testo({Margine, BassoElementi, w, AltezzaPiede}, piede.join(QStringLiteral("  ·  ")), TestoPiede, Qt::AlignHCenter | Qt::AlignBottom);
+    c.testo({Margine, BassoElementi, Larghezza - 2 * Margine, AltezzaPiede}, piede.join(QStringLiteral("  ·  ")), TestoPiede,
+            Qt::AlignHCenter | Qt::AlignBottom);
+}
 
+void Documento::disegnaFoglio(Carta::Pagina& c, int n) const
+{
+    const Foglio& f = fogli[n];
+    const double w = Larghezza - 2 * Margine;
     double y = Margine;
     if (f.chiave) {
         c.testo({Margine, y, w, RigaTitolo}, QStringLiteral("Soluzioni"), Titolo);
@@ -179,6 +184,7 @@ bool Documento::disegna(QPagedPaintDevice& dispositivo) const
         if (n > 0 && !dispositivo.newPage())
             return false;
         disegnaFoglio(carta, n);
+        piede(carta, n);
     }
     return painter.end();
 }

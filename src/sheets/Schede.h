@@ -52,6 +52,7 @@ private:
     };
     void impagina();
     void disegnaFoglio(Carta::Pagina& carta, int n) const;
+    void piede(Carta::Pagina& carta, int n) const;
 
     Opzioni::Schede richiesta;
     quint64 seme;
