@@ -141,13 +141,16 @@ void oggetto(Carta::Pagina& c, const Immagini& figure, const QRectF& in, const Q
     const Corpo& r = std::get<Corpo>(q.regole);
     constexpr double Oggetto = 26;
     const double sotto = 2 * Spazio + 2 * Casella + Spazio;
-    const double lato = std::min({FiguraMassima, in.height() - sotto, in.width() - 2 * (Tondo + Oggetto + 2 * Spazio)});
+    const double lato = std::min({FiguraMassima, in.height() - sotto, in.width() - 2 * (Oggetto + 2 * Spazio)});
     const QRectF f(in.center().x() - lato / 2, in.top(), lato, lato);
     figura(c, figure, r.figura(), f);
     const Layout::Rettangolo immagine = controllo(q.id, "Image1").posto;
     const Layout::Controllo& o = controllo(q.id, "Picture1", r.Posizione);
-    const double y = std::min(f.top() + double(o.posto.alto - immagine.alto) / immagine.altezza * lato, f.bottom() - Oggetto);
     const double x = o.posto.sinistra < immagine.sinistra ? f.left() - Spazio - Oggetto : f.right() + Spazio;
+    double y = std::min(f.top() + double(o.posto.alto - immagine.alto) / immagine.altezza * lato, f.bottom() - Oggetto);
+    // Top left, the object stands just under the item's number.
+    if (x < in.left() + Tondo + Spazio)
+        y = std::max(y, in.top() + Tondo + Spazio);
     c.disegno({x, y, Oggetto, Oggetto}, o.disegno);
     const QStringList parole{QStringLiteral("DESTRA"), QStringLiteral("SINISTRA")};
     const double testo = c.larghezza(r.frase(), Frase) + 2, tra = 3 * Spazio;
@@ -211,20 +214,19 @@ QString verso(const Righe::Risposta& a)
     return QString::fromLatin1(a.riga).contains(QLatin1String("SINISTRA")) ? QStringLiteral("SINISTRA") : QStringLiteral("DESTRA");
 }
 
-// The animal up to twice as large as on the screen where its place leaves room: never nearer a
-// line than a tenth of the line's width, nor out of the field (in twips).
+// The animal larger than on the screen, up to twice, into at most half the room its place leaves
+// to the nearest line and to the field's edges, so that it stands as clearly on its side (twips).
 QRectF animale(const Layout::Controllo& a, const QList<const Layout::Controllo*>& linee, const Layout::Rettangolo& campo)
 {
-    const double w = a.posto.larghezza, h = a.posto.altezza;
-    const double cx = a.posto.sinistra + w / 2, cy = a.posto.alto + h / 2;
-    double k = 2;
+    const Layout::Rettangolo& r = a.posto;
+    double spazio = std::min({r.sinistra, campo.larghezza - r.sinistra - r.larghezza, r.alto, campo.altezza - r.alto - r.altezza});
     for (const Layout::Controllo* l : linee) {
-        const double bordo = l->spessore * Layout::TwipPerPixel * 0.6;
-        k = std::min(k, (std::abs(cx - l->posto.sinistra) - bordo) / (w / 2));
+        const double mezza = l->spessore * Layout::TwipPerPixel / 2.0;
+        spazio = std::min(spazio, std::abs(r.sinistra + r.larghezza / 2.0 - l->posto.sinistra) - r.larghezza / 2.0 - mezza);
     }
-    k = std::min({k, cx / (w / 2), (campo.larghezza - cx) / (w / 2), cy / (h / 2), (campo.altezza - cy) / (h / 2)});
-    k = std::max(k, 1.0);
-    return {cx - k * w / 2, cy - k * h / 2, k * w, k * h};
+    const double k = std::clamp(1 + spazio / r.larghezza, 1.0, 2.0);
+    const double cx = r.sinistra + r.larghezza / 2.0, cy = r.alto + r.altezza / 2.0;
+    return {cx - k * r.larghezza / 2, cy - k * r.altezza / 2, k * r.larghezza, k * r.altezza};
 }
 
 // "A destra di......": the question, the white field with its line or lines, each named above it
