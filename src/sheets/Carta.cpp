@@ -1,3 +1,4 @@
+// Drawing on an A4 page in points, onto a PDF writer or a printer.
 #include "sheets/Carta.h"
 
 #include "ui/Risorse.h"

@@ -1,3 +1,4 @@
+// The teacher's window for choosing, printing and saving worksheets.
 #include "sheets/FinestraInsegnante.h"
 
 #include "Catalogo.h"

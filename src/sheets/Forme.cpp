@@ -1,3 +1,4 @@
+// Each family's paper form, drawn in points inside an item's cell, and its answer in the key.
 #include "sheets/Forme.h"
 
 #include "services/Voce.h"
@@ -113,17 +114,14 @@ void micetto(Carta::Pagina& c, const Immagini& figure, const QRectF& in, const Q
 }
 
 // Boxes with their words beside them, one above the other from `angolo`, as the screens'
-// buttons "DESTRA" and "SINISTRA" stand; the width they take.
-double colonnaScelte(Carta::Pagina& c, QPointF angolo, const QStringList& parole)
+// buttons "DESTRA" and "SINISTRA" stand.
+void colonnaScelte(Carta::Pagina& c, QPointF angolo, const QStringList& parole)
 {
-    double larga = 0;
     for (int i = 0; i < parole.size(); ++i) {
         const double y = angolo.y() + i * (Casella + Spazio), w = c.larghezza(parole[i], Scelta) + 1;
         casella(c, {angolo.x(), y, Casella, Casella});
         c.testo({angolo.x() + Casella + Spazio, y, w, Casella}, parole[i], Scelta, Qt::AlignLeft | Qt::AlignVCenter);
-        larga = std::max(larga, Casella + Spazio + w);
     }
-    return larga;
 }
 
 double larghezzaColonna(const Carta::Pagina& c, const QStringList& parole)

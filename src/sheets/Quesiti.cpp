@@ -1,3 +1,4 @@
+// The items of a worksheet, drawn by each exercise's rules from the sheet's one source.
 #include "sheets/Quesiti.h"
 
 #include "services/Casuale.h"

@@ -1,3 +1,4 @@
+// A set of worksheets: items, pages, the key, and the PDF file or the printer they go to.
 #include "sheets/Schede.h"
 
 #include "services/Casuale.h"
