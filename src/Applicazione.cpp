@@ -16,9 +16,11 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTranslator>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <malloc.h>
 #include <string>
 #include <utility>
@@ -113,6 +115,24 @@ void nessunBusDaAvviare()
         setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
+int apriSchede(char** argv)
+{
+    // Beside the program when installed; one folder up for the tests and benchmarks of a build.
+    char io[4096];
+    const ssize_t n = readlink("/proc/self/exe", io, sizeof io);
+    std::string cartella = n > 0 && n < ssize_t(sizeof io) ? std::string(io, size_t(n)) : std::string("./bussolino");
+    cartella.erase(cartella.rfind('/'));
+    std::string percorso = cartella + "/lib/bussolino-schede";
+    for (const std::string& c : {cartella, cartella + "/.."})
+        if (access((c + "/lib/bussolino-schede").c_str(), X_OK) == 0) {
+            percorso = c + "/lib/bussolino-schede";
+            execv(percorso.c_str(), argv);
+            break;
+        }
+    std::fprintf(stderr, "bussolino: cannot start the worksheet maker %s: %s\n", percorso.c_str(), std::strerror(errno));
+    return 1;
+}
+
 void prepara(QApplication& app, const Opzioni::Scelte& scelte)
 {
     QApplication::setApplicationName(QStringLiteral("Bussolino"));
@@ -127,6 +147,11 @@ void prepara(QApplication& app, const Opzioni::Scelte& scelte)
     // only its own; the rest come once the title has painted (see Main).
     Figure::impostaDimensioni(&dimensioniFigure);
     Catalogo::installa();
+    traduciQt(app);
+}
+
+void traduciQt(QApplication& app)
+{
     static QTranslator italiano;
     if (italiano.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

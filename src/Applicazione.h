@@ -10,6 +10,10 @@ namespace Applicazione {
 // First thing in main, before any thread: where no session bus can be reached and none can be
 // started, says so to the D-Bus library at once (see the .cpp for why).
 void nessunBusDaAvviare();
+// The worksheets are made by a program of their own, lib/bussolino-schede beside this one, so that
+// the game never loads what printing needs: it runs in this process's place with the same
+// arguments. Returns only when it cannot be started: the status to end with, said on stderr.
+int apriSchede(char** argv);
 // True when the session bus has no address, no socket at its usual place in the runtime
 // folder, and the helper that would start one is not installed.
 bool busIrraggiungibile(const char* indirizzo, const char* cartellaRuntime, const char* avviatore);
@@ -19,6 +23,8 @@ bool busIrraggiungibile(const char* indirizzo, const char* cartellaRuntime, cons
 void primaDelDisplay(const Opzioni::Scelte& scelte);
 void dopoIlDisplay();
 void prepara(QApplication& app, const Opzioni::Scelte& scelte = {});
+// Qt's own words in Italian: "Sì" and "No", and the dialogs Qt draws itself.
+void traduciQt(QApplication& app);
 // Seeds the one random source from the clock and shows the title screen.
 void Main();
 // Every window, the sound player and every thread of the program's own, while the application

@@ -51,28 +51,28 @@ constexpr Riga Righe[] = {
      crea<FormAvvio>},
     {Id::FormMenu, "FormMenu", "Bussolino", Cornice::Nessuna, Conti::Condivisi, Avanti::DallaCornice, menu, crea<FormMenu>},
     {Id::Form1, "Form1", "Bussolino - Su di me", Cornice::A, Conti::Condivisi, Avanti::DallaCornice, Layout::form1,
-     crea<Form1>, "Command2", "Su di me ", 0, 2},
+     crea<Form1>, "Command2", "Su di me ", 0, 2, "su-di-me"},
     {Id::Form2, "Form2", "Bussolino - Alla mia 1", Cornice::A, Conti::Condivisi, Avanti::DallaCornice, Layout::form2,
-     crea<Form2>, "Command3", "Alla mia......    1", 0, 3},
+     crea<Form2>, "Command3", "Alla mia......    1", 0, 3, "alla-mia-1"},
     {Id::Form3, "Form3", "Bussolino - Alla mia 2", Cornice::A, Conti::Condivisi, Avanti::DallaCornice, Layout::form3,
-     crea<Form3>, "Command4", "Alla mia......    2", 0, 4},
+     crea<Form3>, "Command4", "Alla mia......    2", 0, 4, "alla-mia-2"},
     {Id::Form4, "Form4", "Bussolino - Vero e falso 1", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
-     Layout::veroFalso, veroFalso<28, 28>, "Command5", "Vero e falso   1", 0, 5},
+     Layout::veroFalso, veroFalso<28, 28>, "Command5", "Vero e falso   1", 0, 5, "vero-falso-1"},
     {Id::Form5, "Form5", "Bussolino - Vero e falso 2", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
-     Layout::veroFalso, veroFalso<28, 0>, "Command6", "Vero e falso   2", 1, 0},
+     Layout::veroFalso, veroFalso<28, 0>, "Command6", "Vero e falso   2", 1, 0, "vero-falso-2"},
     {Id::Form6, "Form6", "Bussolino - Vero e falso 3", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
-     Layout::veroFalso, veroFalso<56, 0>, "Command7", "Vero e falso   3", 1, 1},
+     Layout::veroFalso, veroFalso<56, 0>, "Command7", "Vero e falso   3", 1, 1, "vero-falso-3"},
     {Id::Form7, "Form7", "Bussolino - Il detective 1", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
-     Layout::detective, detective<Detective::Insieme::DaDietro>, "Command8", "Il detective 1", 1, 2},
+     Layout::detective, detective<Detective::Insieme::DaDietro>, "Command8", "Il detective 1", 1, 2, "detective-1"},
     {Id::Form8, "Form8", "Bussolino - Il detective 2", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
-     Layout::detective, detective<Detective::Insieme::DiFronte>, "Command9", "Il detective 2", 1, 3},
+     Layout::detective, detective<Detective::Insieme::DiFronte>, "Command9", "Il detective 2", 1, 3, "detective-2"},
     {Id::Form9, "Form9", "Bussolino - Il detective 3", Cornice::A, Conti::Condivisi, Avanti::DallaCornice,
-     Layout::detective, detective<Detective::Insieme::UnoDeiDue>, "Command10", "Il detective 3", 1, 4},
+     Layout::detective, detective<Detective::Insieme::UnoDeiDue>, "Command10", "Il detective 3", 1, 4, "detective-3"},
     // The line exercises count on their own and open "avanti" once the animal is placed.
     {Id::FormDentroFuori1, "FormDentroFuori1", "Bussolino - A destra di 1", Cornice::B, Conti::Propri,
-     Avanti::DallaSchermata, Layout::dentroFuori1, crea<FormDentroFuori1>, "Command11", "A destra di......  1", 0, 0},
+     Avanti::DallaSchermata, Layout::dentroFuori1, crea<FormDentroFuori1>, "Command11", "A destra di......  1", 0, 0, "a-destra-di-1"},
     {Id::Form10, "Form10", "Bussolino - A destra di 2", Cornice::B, Conti::Propri, Avanti::DallaSchermata,
-     Layout::form10, crea<Form10>, "Command12", "A destra di...... 2", 0, 1},
+     Layout::form10, crea<Form10>, "Command12", "A destra di...... 2", 0, 1, "a-destra-di-2"},
 };
 static_assert(std::size(Righe) == size_t(Numero), "one row for every screen");
 
@@ -106,6 +106,14 @@ std::span<const Riga> righe()
 const Riga& riga(Id id)
 {
     return Righe[size_t(id)];
+}
+
+std::optional<Id> daSigla(const QString& sigla)
+{
+    for (const Riga& v : Righe)
+        if (v.sigla && sigla == QLatin1String(v.sigla))
+            return v.id;
+    return std::nullopt;
 }
 
 const Layout::Schermo& layout(Id id)

@@ -5,6 +5,7 @@
 // registry, the tests and the benchmarks all read it.
 #include <QString>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "framework/Schermata.h"
@@ -43,10 +44,14 @@ struct Riga {
     const char* didascalia = nullptr;
     int colonna = 0;
     int riga = 0;
+    // The exercise's short name on the command line ("su-di-me"), for its worksheets.
+    const char* sigla = nullptr;
 };
 
 std::span<const Riga> righe();
 const Riga& riga(Id id);
+// The exercise whose short name is `sigla`; nothing when none is.
+std::optional<Id> daSigla(const QString& sigla);
 // The screen's designed layout with its frame and title, made once.
 const Layout::Schermo& layout(Id id);
 inline bool esercizio(Id id) { return riga(id).cornice != Layout::Cornice::Nessuna; }

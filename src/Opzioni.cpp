@@ -1,9 +1,12 @@
 #include "Opzioni.h"
 
+#include "Catalogo.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
+#include <limits>
 
 namespace Opzioni {
 
@@ -12,6 +15,16 @@ namespace {
 void scrivi(std::FILE* f, const QString& testo)
 {
     std::fputs(testo.toLocal8Bit().constData(), f);
+}
+
+// Every exercise's short name, in the catalogue's order.
+QString sigle()
+{
+    QStringList s;
+    for (const Catalogo::Riga& v : Catalogo::righe())
+        if (v.sigla)
+            s << QString::fromLatin1(v.sigla);
+    return s.join(QStringLiteral(", "));
 }
 
 }  // namespace
@@ -28,6 +41,24 @@ struct Riga {
                                QStringLiteral("display")};
     QCommandLineOption piattaforma{QStringLiteral("platform"), QStringLiteral("The Qt platform plugin to use (as any Qt program)."),
                                    QStringLiteral("name")};
+    QCommandLineOption schede{QStringLiteral("schede"),
+                              QStringLiteral("Worksheets to print. With exercises and -o: write them as a PDF, with no "
+                                             "display. Alone: open the window for teachers.")};
+    QCommandLineOption quante{QStringLiteral("quante"),
+                              QStringLiteral("With --schede: items of each exercise, %1 to %2 (%3 if not given).")
+                                  .arg(QuanteMinimo)
+                                  .arg(QuanteMassimo)
+                                  .arg(QuanteDiSolito),
+                              QStringLiteral("N")};
+    QCommandLineOption soluzioni{QStringLiteral("soluzioni"), QStringLiteral("With --schede: add a last page of answers.")};
+    QCommandLineOption seme{QStringLiteral("seme"),
+                            QStringLiteral("With --schede: the number that draws the items; the same one makes the same "
+                                           "sheets again, and is printed at the foot of their pages."),
+                            QStringLiteral("S")};
+    QCommandLineOption senzaNome{QStringLiteral("senza-nome"),
+                                 QStringLiteral("With --schede: no line for the name and class on top.")};
+    QCommandLineOption uscita{{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("With --schede: the PDF file to write."), QStringLiteral("FILE.pdf")};
 
     Riga()
     {
@@ -36,14 +67,17 @@ struct Riga {
         p.setApplicationDescription(QStringLiteral(
             "Right and left exercises for children aged 4 to 7, in Italian: eleven exercises played\n"
             "with the mouse or the keyboard, every answer judged at once."));
-        p.addOptions({aiuto, versione, senzaVoce, display, piattaforma});
+        p.addOptions({aiuto, versione, senzaVoce, display, piattaforma, schede, quante, soluzioni, seme, senzaNome, uscita});
+        p.addPositionalArgument(QStringLiteral("esercizi"),
+                                QStringLiteral("With --schede: the exercises to print, by name: ") + sigle() + '.',
+                                QStringLiteral("[ESERCIZIO...]"));
     }
 
     // What is wrong with the arguments, an option named as it was typed; empty when nothing.
     QString errore(const QStringList& argomenti)
     {
         if (p.parse(argomenti))
-            return p.positionalArguments().isEmpty()
+            return p.positionalArguments().isEmpty() || p.isSet(schede)
                        ? QString()
                        : QStringLiteral("unexpected argument '%1'").arg(p.positionalArguments().first());
         for (const QString& a : argomenti.mid(1)) {
@@ -52,6 +86,52 @@ struct Riga {
                 return QStringLiteral("unknown option '%1'").arg(nome);
         }
         return p.errorText();
+    }
+
+    // What --schede asks for, or what is wrong with it.
+    QString leggiSchede(Schede& s)
+    {
+        for (const QString& nome : p.positionalArguments()) {
+            const std::optional<Catalogo::Id> id = Catalogo::daSigla(nome);
+            if (!id)
+                return QStringLiteral("unknown exercise '%1'; the exercises are: %2").arg(nome, sigle());
+            if (!s.esercizi.contains(*id))
+                s.esercizi << *id;
+        }
+        if (p.isSet(quante)) {
+            bool ok = false;
+            s.quante = p.value(quante).toInt(&ok);
+            if (!ok || s.quante < QuanteMinimo || s.quante > QuanteMassimo)
+                return QStringLiteral("--quante must be a number from %1 to %2, not '%3'")
+                    .arg(QuanteMinimo)
+                    .arg(QuanteMassimo)
+                    .arg(p.value(quante));
+        }
+        if (p.isSet(seme)) {
+            bool ok = false;
+            s.seme = p.value(seme).toULongLong(&ok);
+            if (!ok)
+                return QStringLiteral("--seme must be a whole number from 0 to %1, not '%2'")
+                    .arg(std::numeric_limits<quint64>::max())
+                    .arg(p.value(seme));
+        }
+        s.soluzioni = p.isSet(soluzioni);
+        s.nome = !p.isSet(senzaNome);
+        s.file = p.value(uscita);
+        if (p.isSet(uscita) && s.file.isEmpty())
+            return QStringLiteral("-o needs the name of the PDF file to write");
+        if (!s.file.isEmpty() && s.esercizi.isEmpty())
+            return QStringLiteral("-o needs the exercises to print, by name: %1").arg(sigle());
+        return {};
+    }
+
+    // An option of the worksheets given without --schede.
+    QString soloConSchede()
+    {
+        for (const QCommandLineOption* o : {&quante, &soluzioni, &seme, &senzaNome, &uscita})
+            if (p.isSet(*o))
+                return QStringLiteral("--%1 is for --schede only").arg(o->names().constLast());
+        return {};
     }
 };
 
@@ -62,10 +142,12 @@ std::optional<int> leggi(const QStringList& argomenti, Scelte& scelte)
     Riga r;
     const QString nome = QFileInfo(argomenti.value(0, QStringLiteral("bussolino"))).fileName();
     const auto uso = [&] { return r.p.helpText().replace(QLatin1String("<executable_name>"), nome); };
-    if (const QString errore = r.errore(argomenti); !errore.isEmpty()) {
+    const auto sbaglio = [&](const QString& errore) {
         scrivi(stderr, nome + QStringLiteral(": ") + errore + QStringLiteral("\n\n") + uso());
         return 2;
-    }
+    };
+    if (const QString errore = r.errore(argomenti); !errore.isEmpty())
+        return sbaglio(errore);
     if (r.p.isSet(r.aiuto)) {
         scrivi(stdout, uso());
         return 0;
@@ -73,6 +155,14 @@ std::optional<int> leggi(const QStringList& argomenti, Scelte& scelte)
     if (r.p.isSet(r.versione)) {
         scrivi(stdout, QStringLiteral("Bussolino " BUSSOLINO_VERSIONE "\n"));
         return 0;
+    }
+    if (r.p.isSet(r.schede)) {
+        Schede s;
+        if (const QString errore = r.leggiSchede(s); !errore.isEmpty())
+            return sbaglio(errore);
+        scelte.schede = s;
+    } else if (const QString errore = r.soloConSchede(); !errore.isEmpty()) {
+        return sbaglio(errore);
     }
     scelte.senzaVoce = r.p.isSet(r.senzaVoce);
     scelte.display = r.p.value(r.display);

@@ -1,17 +1,36 @@
 #pragma once
 // The command line, read before any display is opened: --help and --version answer wherever the
 // program is started, a mistake is named with the usage, and what the program needs to start
-// (the voice off, the display to open) is handed on.
+// (the voice off, the display to open, the worksheets asked for) is handed on.
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
+namespace Catalogo {
+enum class Id;
+}
+
 namespace Opzioni {
+
+// How many items of each exercise a worksheet may hold, and how many it holds unless told.
+constexpr int QuanteMinimo = 1, QuanteMassimo = 200, QuanteDiSolito = 6;
+
+// What --schede asks for: worksheets to print.
+struct Schede {
+    QList<Catalogo::Id> esercizi;  // in the order named, each once; none: the teacher's window
+    int quante = QuanteDiSolito;   // items of each exercise
+    bool soluzioni = false;        // a last page of answers
+    bool nome = true;              // the line for the name and class on top
+    std::optional<quint64> seme;   // none: one from the clock, printed nowhere
+    QString file;                  // the PDF to write; empty: the teacher's window
+};
 
 struct Scelte {
     bool senzaVoce = false;
     QString display;      // -display, for the message when it cannot be opened
     QString piattaforma;  // -platform
+    std::optional<Schede> schede;
 };
 
 // Reads the arguments (the program's name first). Returns the status to end with when the

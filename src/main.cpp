@@ -15,6 +15,8 @@ int main(int argc, char** argv)
     Opzioni::Scelte scelte;
     if (const auto esito = Opzioni::leggi(argomenti, scelte))
         return *esito;
+    if (scelte.schede)
+        return Applicazione::apriSchede(argv);
     // Before any thread: a session bus that cannot be reached is not looked for. Then the system's
     // font configuration is read while Qt connects to the display, and the title's font is added
     // on a thread of its own once the application exists.

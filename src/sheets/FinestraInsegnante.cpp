@@ -1,0 +1,195 @@
+// The teacher's window for choosing, printing and saving worksheets.
+#include "sheets/FinestraInsegnante.h"
+
+#include "Catalogo.h"
+#include "sheets/Schede.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+// What went wrong, for a teacher.
+QString spiega(const Schede::Problema& p)
+{
+    if (p.tipo == Schede::Problema::Tipo::Figura)
+        return QStringLiteral("Manca una figura del programma, o non si legge:\n%1\n(%2)\n\nReinstallate Bussolino.")
+            .arg(QDir::toNativeSeparators(p.percorso), p.motivo);
+    return QStringLiteral("Non è possibile scrivere il file:\n%1\n(%2)").arg(QDir::toNativeSeparators(p.percorso), p.motivo);
+}
+
+}  // namespace
+
+FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
+{
+    setWindowTitle(QStringLiteral("Bussolino - Schede da stampare"));
+    QFont f = font();
+    f.setPointSizeF(std::max(f.pointSizeF(), 11.0));
+    setFont(f);
+
+    auto* titolo = new QLabel(QStringLiteral("Schede da stampare"));
+    QFont grande = titolo->font();
+    grande.setPointSizeF(grande.pointSizeF() * 1.4);
+    grande.setBold(true);
+    titolo->setFont(grande);
+    auto* testa = new QLabel(QStringLiteral("Gli stessi esercizi dello schermo, da fare con la matita. Ogni esercizio "
+                                            "comincia su una pagina nuova; a ogni stampa gli esercizi sono estratti di nuovo."));
+    testa->setWordWrap(true);
+
+    auto* gruppo = new QGroupBox(QStringLiteral("Esercizi"));
+    auto* griglia = new QGridLayout(gruppo);
+    int n = 0;
+    for (const Catalogo::Riga& v : Catalogo::righe()) {
+        if (!v.sigla)
+            continue;
+        auto* c = new QCheckBox(QString::fromUtf8(v.didascalia).simplified());
+        c->setChecked(iniziali.esercizi.contains(v.id));
+        connect(c, &QCheckBox::toggled, this, &FinestraInsegnante::aggiorna);
+        // In the catalogue's order, down two columns.
+        griglia->addWidget(c, n % 6, n / 6);
+        esercizi << std::pair{v.id, c};
+        ++n;
+    }
+    auto* tutti = new QPushButton(QStringLiteral("Tutti"));
+    auto* nessuno = new QPushButton(QStringLiteral("Nessuno"));
+    connect(tutti, &QPushButton::clicked, this, [this] {
+        for (auto& [id, c] : esercizi)
+            c->setChecked(true);
+    });
+    connect(nessuno, &QPushButton::clicked, this, [this] {
+        for (auto& [id, c] : esercizi)
+            c->setChecked(false);
+    });
+    auto* scorciatoie = new QHBoxLayout;
+    scorciatoie->addWidget(tutti);
+    scorciatoie->addWidget(nessuno);
+    scorciatoie->addStretch();
+    griglia->addLayout(scorciatoie, 6, 0, 1, 2);
+
+    quante = new QSpinBox;
+    quante->setRange(Opzioni::QuanteMinimo, Opzioni::QuanteMassimo);
+    quante->setValue(iniziali.quante);
+    nome = new QCheckBox(QStringLiteral("Una riga per nome, classe e data in cima a ogni pagina"));
+    nome->setChecked(iniziali.nome);
+    soluzioni = new QCheckBox(QStringLiteral("Le soluzioni sull'ultima pagina"));
+    soluzioni->setChecked(iniziali.soluzioni);
+    auto* modulo = new QFormLayout;
+    modulo->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    modulo->addRow(QStringLiteral("Esercizi di ogni tipo:"), quante);
+    modulo->addRow(nome);
+    modulo->addRow(soluzioni);
+    connect(quante, &QSpinBox::valueChanged, this, &FinestraInsegnante::aggiorna);
+    connect(soluzioni, &QCheckBox::toggled, this, &FinestraInsegnante::aggiorna);
+
+    riepilogo = new QLabel;
+    esito = new QLabel;
+    esito->setWordWrap(true);
+    esito->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    bottoneSalva = new QPushButton(QStringLiteral("Salva PDF..."));
+    bottoneStampa = new QPushButton(QStringLiteral("Stampa..."));
+    auto* chiudi = new QPushButton(QStringLiteral("Chiudi"));
+    bottoneStampa->setDefault(true);
+    connect(bottoneSalva, &QPushButton::clicked, this, &FinestraInsegnante::salva);
+    connect(bottoneStampa, &QPushButton::clicked, this, &FinestraInsegnante::stampa);
+    connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
+    auto* bottoni = new QHBoxLayout;
+    bottoni->addStretch();
+    bottoni->addWidget(bottoneSalva);
+    bottoni->addWidget(bottoneStampa);
+    bottoni->addWidget(chiudi);
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(titolo);
+    tutto->addWidget(testa);
+    tutto->addWidget(gruppo);
+    tutto->addLayout(modulo);
+    tutto->addWidget(riepilogo);
+    tutto->addWidget(esito);
+    tutto->addStretch();
+    tutto->addLayout(bottoni);
+    aggiorna();
+}
+
+Opzioni::Schede FinestraInsegnante::richiesta() const
+{
+    Opzioni::Schede s;
+    for (const auto& [id, c] : esercizi)
+        if (c->isChecked())
+            s.esercizi << id;
+    s.quante = quante->value();
+    s.nome = nome->isChecked();
+    s.soluzioni = soluzioni->isChecked();
+    return s;
+}
+
+void FinestraInsegnante::aggiorna()
+{
+    const Opzioni::Schede s = richiesta();
+    bottoneStampa->setEnabled(!s.esercizi.isEmpty());
+    bottoneSalva->setEnabled(!s.esercizi.isEmpty());
+    if (s.esercizi.isEmpty()) {
+        riepilogo->setText(QStringLiteral("Scegliete almeno un esercizio."));
+        return;
+    }
+    const int pagine = Schede::Documento(s, 0).pagine();
+    riepilogo->setText(QStringLiteral("%1 esercizi in tutto, su %2 %3.")
+                           .arg(s.esercizi.size() * s.quante)
+                           .arg(pagine)
+                           .arg(pagine == 1 ? QStringLiteral("pagina") : QStringLiteral("pagine")));
+}
+
+bool FinestraInsegnante::salvaIn(const QString& file)
+{
+    if (const Schede::Problema p = Schede::scriviPdf(file, richiesta(), Schede::semeNuovo())) {
+        esito->clear();
+        QMessageBox::warning(this, QStringLiteral("Salva PDF"), QStringLiteral("Le schede non sono state salvate.\n\n") + spiega(p));
+        return false;
+    }
+    esito->setText(QStringLiteral("Schede salvate in %1").arg(QDir::toNativeSeparators(file)));
+    return true;
+}
+
+void FinestraInsegnante::salva()
+{
+    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Salva le schede"), QDir::home().filePath(QStringLiteral("schede.pdf")),
+                                                QStringLiteral("PDF (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        file += QLatin1String(".pdf");
+    salvaIn(file);
+}
+
+void FinestraInsegnante::stampa()
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setFullPage(true);
+    stampante.setDocName(QStringLiteral("Bussolino - schede"));
+    QPrintDialog dialogo(&stampante, this);
+    dialogo.setWindowTitle(QStringLiteral("Stampa le schede"));
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    Schede::Documento d(richiesta(), Schede::semeNuovo());
+    if (const Schede::Problema p = d.leggiFigure()) {
+        QMessageBox::warning(this, QStringLiteral("Stampa"), QStringLiteral("Le schede non sono state stampate.\n\n") + spiega(p));
+        return;
+    }
+    if (!d.disegna(stampante)) {
+        QMessageBox::warning(this, QStringLiteral("Stampa"), QStringLiteral("La stampante non ha accettato le schede."));
+        return;
+    }
+    esito->setText(QStringLiteral("Schede mandate alla stampante: %1 pagine.").arg(d.pagine()));
+}
