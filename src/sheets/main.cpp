@@ -9,6 +9,8 @@
 #include "ui/Risorse.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -23,6 +25,11 @@ int scriviFile(char* programma, const Opzioni::Schede& schede)
 {
     // Only the program's name: the options are read already, and the pages need no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Written from outside a desktop session (a script, ssh), there is no runtime folder, which Qt
+    // would complain of before anything of ours: a private one serves for the moment.
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     int argc = 1;
     char* argv[] = {programma, nullptr};
     QGuiApplication app(argc, argv);
