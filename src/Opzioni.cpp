@@ -181,4 +181,12 @@ QString displayMancante(const Scelte& scelte)
     return QStringLiteral("bussolino: cannot open the display \"%1\"").arg(display);
 }
 
+std::optional<int> leggi(int argc, char** argv, Scelte& scelte)
+{
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    return leggi(argomenti, scelte);
+}
+
 }  // namespace Opzioni

@@ -37,6 +37,8 @@ struct Scelte {
 // command line has been answered (0: help or version printed on stdout; 2: a mistake, said on
 // stderr with the usage), or nothing when the program should start.
 std::optional<int> leggi(const QStringList& argomenti, Scelte& scelte);
+// The same, straight from main's arguments, before any QCoreApplication exists.
+std::optional<int> leggi(int argc, char** argv, Scelte& scelte);
 
 // The one line that says which display could not be opened.
 QString displayMancante(const Scelte& scelte);

@@ -9,11 +9,8 @@
 int main(int argc, char** argv)
 {
     // The command line first, so that --help and --version answer without a display.
-    QStringList argomenti;
-    for (int i = 0; i < argc; ++i)
-        argomenti << QString::fromLocal8Bit(argv[i]);
     Opzioni::Scelte scelte;
-    if (const auto esito = Opzioni::leggi(argomenti, scelte))
+    if (const auto esito = Opzioni::leggi(argc, argv, scelte))
         return *esito;
     if (scelte.schede)
         return Applicazione::apriSchede(argv);

@@ -51,11 +51,8 @@ int scriviFile(char* programma, const Opzioni::Schede& schede)
 
 int main(int argc, char** argv)
 {
-    QStringList argomenti;
-    for (int i = 0; i < argc; ++i)
-        argomenti << QString::fromLocal8Bit(argv[i]);
     Opzioni::Scelte scelte;
-    if (const auto esito = Opzioni::leggi(argomenti, scelte))
+    if (const auto esito = Opzioni::leggi(argc, argv, scelte))
         return *esito;
     const Opzioni::Schede schede = scelte.schede.value_or(Opzioni::Schede{});
     Applicazione::nessunBusDaAvviare();
