@@ -68,7 +68,7 @@ struct Riga {
             "Right and left exercises for children aged 4 to 7, in Italian: eleven exercises played\n"
             "with the mouse or the keyboard, every answer judged at once."));
         p.addOptions({aiuto, versione, senzaVoce, display, piattaforma, schede, quante, soluzioni, seme, senzaNome, uscita});
-        p.addPositionalArgument(QStringLiteral("esercizi"),
+        p.addPositionalArgument(QStringLiteral("ESERCIZIO"),
                                 QStringLiteral("With --schede: the exercises to print, by name: ") + sigle() + '.',
                                 QStringLiteral("[ESERCIZIO...]"));
     }
