@@ -38,6 +38,24 @@ FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
     f.setPointSizeF(std::max(f.pointSizeF(), 11.0));
     setFont(f);
 
+    riepilogo = new QLabel;
+    esito = new QLabel;
+    esito->setWordWrap(true);
+    esito->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* tutto = new QVBoxLayout(this);
+    intestazione(tutto);
+    tutto->addWidget(sceltaEsercizi(iniziali));
+    tutto->addLayout(opzioni(iniziali));
+    tutto->addWidget(riepilogo);
+    tutto->addWidget(esito);
+    tutto->addStretch();
+    tutto->addLayout(bottoniInFondo());
+    aggiorna();
+}
+
+void FinestraInsegnante::intestazione(QVBoxLayout* tutto)
+{
     auto* titolo = new QLabel(QStringLiteral("Schede da stampare"));
     QFont grande = titolo->font();
     grande.setPointSizeF(grande.pointSizeF() * 1.4);
@@ -46,7 +64,12 @@ FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
     auto* testa = new QLabel(QStringLiteral("Gli stessi esercizi dello schermo, da fare con la matita. Ogni esercizio "
                                             "comincia su una pagina nuova; a ogni stampa gli esercizi sono estratti di nuovo."));
     testa->setWordWrap(true);
+    tutto->addWidget(titolo);
+    tutto->addWidget(testa);
+}
 
+QGroupBox* FinestraInsegnante::sceltaEsercizi(const Opzioni::Schede& iniziali)
+{
     auto* gruppo = new QGroupBox(QStringLiteral("Esercizi"));
     auto* griglia = new QGridLayout(gruppo);
     int n = 0;
@@ -63,20 +86,24 @@ FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
     }
     auto* tutti = new QPushButton(QStringLiteral("Tutti"));
     auto* nessuno = new QPushButton(QStringLiteral("Nessuno"));
-    connect(tutti, &QPushButton::clicked, this, [this] {
-        for (auto& [id, c] : esercizi)
-            c->setChecked(true);
-    });
-    connect(nessuno, &QPushButton::clicked, this, [this] {
-        for (auto& [id, c] : esercizi)
-            c->setChecked(false);
-    });
+    connect(tutti, &QPushButton::clicked, this, [this] { segnaTutti(true); });
+    connect(nessuno, &QPushButton::clicked, this, [this] { segnaTutti(false); });
     auto* scorciatoie = new QHBoxLayout;
     scorciatoie->addWidget(tutti);
     scorciatoie->addWidget(nessuno);
     scorciatoie->addStretch();
     griglia->addLayout(scorciatoie, 6, 0, 1, 2);
+    return gruppo;
+}
 
+void FinestraInsegnante::segnaTutti(bool si)
+{
+    for (auto& [id, c] : esercizi)
+        c->setChecked(si);
+}
+
+QFormLayout* FinestraInsegnante::opzioni(const Opzioni::Schede& iniziali)
+{
     quante = new QSpinBox;
     quante->setRange(Opzioni::QuanteMinimo, Opzioni::QuanteMassimo);
     quante->setValue(iniziali.quante);
@@ -91,12 +118,11 @@ FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
     modulo->addRow(soluzioni);
     connect(quante, &QSpinBox::valueChanged, this, &FinestraInsegnante::aggiorna);
     connect(soluzioni, &QCheckBox::toggled, this, &FinestraInsegnante::aggiorna);
+    return modulo;
+}
 
-    riepilogo = new QLabel;
-    esito = new QLabel;
-    esito->setWordWrap(true);
-    esito->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
+QHBoxLayout* FinestraInsegnante::bottoniInFondo()
+{
     bottoneSalva = new QPushButton(QStringLiteral("Salva PDF..."));
     bottoneStampa = new QPushButton(QStringLiteral("Stampa..."));
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"));
@@ -109,17 +135,7 @@ FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
     bottoni->addWidget(bottoneSalva);
     bottoni->addWidget(bottoneStampa);
     bottoni->addWidget(chiudi);
-
-    auto* tutto = new QVBoxLayout(this);
-    tutto->addWidget(titolo);
-    tutto->addWidget(testa);
-    tutto->addWidget(gruppo);
-    tutto->addLayout(modulo);
-    tutto->addWidget(riepilogo);
-    tutto->addWidget(esito);
-    tutto->addStretch();
-    tutto->addLayout(bottoni);
-    aggiorna();
+    return bottoni;
 }
 
 Opzioni::Schede FinestraInsegnante::richiesta() const

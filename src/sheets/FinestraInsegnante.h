@@ -8,9 +8,13 @@
 #include "Opzioni.h"
 
 class QCheckBox;
+class QFormLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
 
 class FinestraInsegnante : public QWidget {
     Q_OBJECT
@@ -24,6 +28,13 @@ public:
     bool salvaIn(const QString& file);
 
 private:
+    // The parts of the window, top to bottom.
+    void intestazione(QVBoxLayout* tutto);
+    QGroupBox* sceltaEsercizi(const Opzioni::Schede& iniziali);
+    QFormLayout* opzioni(const Opzioni::Schede& iniziali);
+    QHBoxLayout* bottoniInFondo();
+
+    void segnaTutti(bool si);
     void aggiorna();
     void stampa();
     void salva();

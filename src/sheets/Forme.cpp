@@ -227,6 +227,37 @@ QRectF animale(const Layout::Controllo& a, const QList<const Layout::Controllo*>
     return {cx - k * r.larghezza / 2, cy - k * r.altezza / 2, k * r.larghezza, k * r.altezza};
 }
 
+// One pair of boxes a line: in a row under the field `f` for one line; for two, a column under
+// each half of the field, the left one for the line further left, each headed by its line.
+void coppieDiCaselle(Carta::Pagina& c, const QRectF& in, const QRectF& f, const Righe& r, const QList<const Layout::Controllo*>& linee)
+{
+    const bool due = r.numeroRighe() == 2;
+    QList<int> coppie;
+    for (int coppia = 0; coppia < r.numeroRighe(); ++coppia)
+        coppie << coppia;
+    const auto xRiga = [&](int coppia) {
+        for (const Layout::Controllo* l : linee)
+            if ((l->sfondo == Layout::Giallo) == (nomeRiga(r, coppia) == QLatin1String("GIALLA")))
+                return l->posto.sinistra;
+        return 0;
+    };
+    std::sort(coppie.begin(), coppie.end(), [&](int a, int b) { return xRiga(a) < xRiga(b); });
+    for (int k = 0; k < coppie.size(); ++k) {
+        QStringList parole;
+        for (const Righe::Risposta& a : r.risposte())
+            if (a.coppia == coppie[k])
+                parole << verso(a);
+        if (!due) {
+            scelte(c, in.center().x(), f.bottom() + Spazio, parole);
+            continue;
+        }
+        const double centro = in.left() + in.width() * (2 * k + 1) / 4;
+        c.testo({centro - in.width() / 4, f.bottom() + Spazio, in.width() / 2, 16}, QStringLiteral("RIGA ") + nomeRiga(r, coppie[k]),
+                Scelta, Qt::AlignCenter);
+        colonnaScelte(c, {centro - larghezzaColonna(c, parole) / 2, f.bottom() + Spazio + 16 + Spazio}, parole);
+    }
+}
+
 // "A destra di......": the question, the white field with its line or lines, each named above it
 // and outlined so as to read in grey too, the animal, and one pair of boxes a line.
 void righe(Carta::Pagina& c, const QRectF& in, const Quesito& q)
@@ -256,32 +287,7 @@ void righe(Carta::Pagina& c, const QRectF& in, const Quesito& q)
     const QRectF dove = animale(a, linee, campo);
     c.disegno({f.left() + dove.left() * scala, f.top() + dove.top() * scala, dove.width() * scala, dove.height() * scala},
               a.disegno);
-    // One pair of boxes a line: in a row under the field for one line; for two, a column under
-    // each half of the field, the left one for the line further left, each headed by its line.
-    QList<int> coppie;
-    for (int coppia = 0; coppia < r.numeroRighe(); ++coppia)
-        coppie << coppia;
-    const auto xRiga = [&](int coppia) {
-        for (const Layout::Controllo* l : linee)
-            if ((l->sfondo == Layout::Giallo) == (nomeRiga(r, coppia) == QLatin1String("GIALLA")))
-                return l->posto.sinistra;
-        return 0;
-    };
-    std::sort(coppie.begin(), coppie.end(), [&](int a, int b) { return xRiga(a) < xRiga(b); });
-    for (int k = 0; k < coppie.size(); ++k) {
-        QStringList parole;
-        for (const Righe::Risposta& a : r.risposte())
-            if (a.coppia == coppie[k])
-                parole << verso(a);
-        if (!due) {
-            scelte(c, in.center().x(), f.bottom() + Spazio, parole);
-            continue;
-        }
-        const double centro = in.left() + in.width() * (2 * k + 1) / 4;
-        c.testo({centro - in.width() / 4, f.bottom() + Spazio, in.width() / 2, 16}, QStringLiteral("RIGA ") + nomeRiga(r, coppie[k]),
-                Scelta, Qt::AlignCenter);
-        colonnaScelte(c, {centro - larghezzaColonna(c, parole) / 2, f.bottom() + Spazio + 16 + Spazio}, parole);
-    }
+    coppieDiCaselle(c, in, f, r, linee);
 }
 
 }  // namespace

@@ -124,43 +124,14 @@ void Documento::piede(Carta::Pagina& c, int n) const
 void Documento::disegnaFoglio(Carta::Pagina& c, int n) const
 {
     const Foglio& f = fogli[n];
-    const double w = Larghezza - 2 * Margine;
-    double y = Margine;
     if (f.chiave) {
-        c.testo({Margine, y, w, RigaTitolo}, QStringLiteral("Soluzioni"), Titolo);
-        y += RigaTitolo;
-        for (const Blocco& b : f.blocchi) {
-            const Forme::Modello& m = Forme::modello(Quesiti::forma(b.id));
-            const int perRiga = std::max(1, int(w / m.larghezzaChiave));
-            c.testo({Margine, y + 6, w, TestaChiave - 6}, didascalia(b.id) + (b.segue ? QStringLiteral(" (segue)") : QString()),
-                    TitoloChiave, Qt::AlignLeft | Qt::AlignVCenter);
-            y += TestaChiave;
-            for (int k = 0; k < b.quesiti.size(); ++k) {
-                const QRectF posto(Margine + (k % perRiga) * m.larghezzaChiave, y + (k / perRiga) * RigaChiave, m.larghezzaChiave,
-                                   RigaChiave);
-                Forme::chiave(c, posto, tutti[b.quesiti[k]]);
-            }
-            y += (b.quesiti.size() + perRiga - 1) / perRiga * RigaChiave + Tra;
-        }
+        disegnaChiave(c, f);
         return;
     }
-
-    if (richiesta.nome) {
-        // Name, class and date, each a line to write on.
-        const struct {
-            const char* parola;
-            double fine;
-        } campi[] = {{"Nome", 0.55}, {"Classe", 0.78}, {"Data", 1.0}};
-        double x = Margine;
-        for (const auto& campo : campi) {
-            const QString parola = QString::fromLatin1(campo.parola);
-            const double larga = c.larghezza(parola, Nome) + 4;
-            c.testo({x, y, larga, 18}, parola, Nome, Qt::AlignLeft | Qt::AlignBottom);
-            c.linea({x + larga + 2, y + 17}, {Margine + campo.fine * w - 10, y + 17}, 0.75);
-            x = Margine + campo.fine * w + 4;
-        }
-        y += RigaNome;
-    }
+    const double w = Larghezza - 2 * Margine;
+    double y = Margine;
+    if (richiesta.nome)
+        y += rigaNome(c, y);
     const Blocco& b = f.blocchi.constFirst();
     const Forme::Modello& m = Forme::modello(Quesiti::forma(b.id));
     c.testo({Margine, y, w, RigaTitolo}, didascalia(b.id), Titolo);
@@ -174,6 +145,46 @@ void Documento::disegnaFoglio(Carta::Pagina& c, int n) const
         const QRectF cella(Margine + (k % m.colonne) * (larga + Tra), y + (k / m.colonne) * (alta + Tra), larga, alta);
         c.riquadro(cella, 0.75, QColor(128, 128, 128), 6);
         Forme::disegna(c, figure, cella, tutti[b.quesiti[k]]);
+    }
+}
+
+double Documento::rigaNome(Carta::Pagina& c, double y) const
+{
+    // Name, class and date, each a line to write on.
+    const struct {
+        const char* parola;
+        double fine;
+    } campi[] = {{"Nome", 0.55}, {"Classe", 0.78}, {"Data", 1.0}};
+    const double w = Larghezza - 2 * Margine;
+    double x = Margine;
+    for (const auto& campo : campi) {
+        const QString parola = QString::fromLatin1(campo.parola);
+        const double larga = c.larghezza(parola, Nome) + 4;
+        c.testo({x, y, larga, 18}, parola, Nome, Qt::AlignLeft | Qt::AlignBottom);
+        c.linea({x + larga + 2, y + 17}, {Margine + campo.fine * w - 10, y + 17}, 0.75);
+        x = Margine + campo.fine * w + 4;
+    }
+    return RigaNome;
+}
+
+void Documento::disegnaChiave(Carta::Pagina& c, const Foglio& f) const
+{
+    const double w = Larghezza - 2 * Margine;
+    double y = Margine;
+    c.testo({Margine, y, w, RigaTitolo}, QStringLiteral("Soluzioni"), Titolo);
+    y += RigaTitolo;
+    for (const Blocco& b : f.blocchi) {
+        const Forme::Modello& m = Forme::modello(Quesiti::forma(b.id));
+        const int perRiga = std::max(1, int(w / m.larghezzaChiave));
+        c.testo({Margine, y + 6, w, TestaChiave - 6}, didascalia(b.id) + (b.segue ? QStringLiteral(" (segue)") : QString()),
+                TitoloChiave, Qt::AlignLeft | Qt::AlignVCenter);
+        y += TestaChiave;
+        for (int k = 0; k < b.quesiti.size(); ++k) {
+            const QRectF posto(Margine + (k % perRiga) * m.larghezzaChiave, y + (k / perRiga) * RigaChiave, m.larghezzaChiave,
+                               RigaChiave);
+            Forme::chiave(c, posto, tutti[b.quesiti[k]]);
+        }
+        y += (b.quesiti.size() + perRiga - 1) / perRiga * RigaChiave + Tra;
     }
 }
 
