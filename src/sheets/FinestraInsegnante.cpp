@@ -29,6 +29,12 @@ QString spiega(const Schede::Problema& p)
     return QStringLiteral("Non è possibile scrivere il file:\n%1\n(%2)").arg(QDir::toNativeSeparators(p.percorso), p.motivo);
 }
 
+// "1 pagina", "3 pagine".
+QString quanti(int n, const char* uno, const char* tanti)
+{
+    return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? uno : tanti);
+}
+
 }  // namespace
 
 FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
@@ -160,10 +166,8 @@ void FinestraInsegnante::aggiorna()
         return;
     }
     const int pagine = Schede::Documento(s, 0).pagine();
-    riepilogo->setText(QStringLiteral("%1 esercizi in tutto, su %2 %3.")
-                           .arg(s.esercizi.size() * s.quante)
-                           .arg(pagine)
-                           .arg(pagine == 1 ? QStringLiteral("pagina") : QStringLiteral("pagine")));
+    riepilogo->setText(QStringLiteral("%1 in tutto, su %2.")
+                           .arg(quanti(int(s.esercizi.size()) * s.quante, "esercizio", "esercizi"), quanti(pagine, "pagina", "pagine")));
 }
 
 bool FinestraInsegnante::salvaIn(const QString& file)
@@ -207,5 +211,5 @@ void FinestraInsegnante::stampa()
         QMessageBox::warning(this, QStringLiteral("Stampa"), QStringLiteral("La stampante non ha accettato le schede."));
         return;
     }
-    esito->setText(QStringLiteral("Schede mandate alla stampante: %1 pagine.").arg(d.pagine()));
+    esito->setText(QStringLiteral("Schede mandate alla stampante: %1.").arg(quanti(d.pagine(), "pagina", "pagine")));
 }
