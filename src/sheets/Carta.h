@@ -18,6 +18,7 @@ namespace Carta {
 constexpr double Larghezza = 595.276, Altezza = 841.89;
 constexpr double Millimetro = 72 / 25.4;
 constexpr double Margine = 15 * Millimetro;
+constexpr double LarghezzaUtile = Larghezza - 2 * Margine;  // between the margins
 // A figure is never printed larger than its 600 pixels allow at 300 dots an inch.
 constexpr double FiguraMassima = 600.0 / 300 * 72;
 

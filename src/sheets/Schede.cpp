@@ -17,7 +17,7 @@ namespace Schede {
 namespace {
 
 using Carta::Altezza;
-using Carta::Larghezza;
+using Carta::LarghezzaUtile;
 using Carta::Margine;
 using Carta::Testo;
 
@@ -39,6 +39,29 @@ QString didascalia(Catalogo::Id id)
 
 
 constexpr double BassoElementi = Altezza - Margine - AltezzaPiede;
+
+// How many of an exercise's answers stand in a row of the key.
+int chiaviPerRiga(Catalogo::Id id)
+{
+    return std::max(1, int(LarghezzaUtile / Forme::modello(Quesiti::forma(id)).larghezzaChiave));
+}
+
+// Name, class and date at the top of a page, each a line to write on.
+void rigaNome(Carta::Pagina& c, double y)
+{
+    const struct {
+        const char* parola;
+        double fine;
+    } campi[] = {{"Nome", 0.55}, {"Classe", 0.78}, {"Data", 1.0}};
+    double x = Margine;
+    for (const auto& campo : campi) {
+        const QString parola = QString::fromLatin1(campo.parola);
+        const double larga = c.larghezza(parola, Nome) + 4;
+        c.testo({x, y, larga, 18}, parola, Nome, Qt::AlignLeft | Qt::AlignBottom);
+        c.linea({x + larga + 2, y + 17}, {Margine + campo.fine * LarghezzaUtile - 10, y + 17}, 0.75);
+        x = Margine + campo.fine * LarghezzaUtile + 4;
+    }
+}
 
 }  // namespace
 
@@ -89,7 +112,7 @@ void Documento::impagina()
     double y = BassoElementi;
     for (int i = 0; i < tutti.size();) {
         const Catalogo::Id id = tutti[i].id;
-        const int perRiga = std::max(1, int((Larghezza - 2 * Margine) / Forme::modello(Quesiti::forma(id)).larghezzaChiave));
+        const int perRiga = chiaviPerRiga(id);
         bool segue = false;
         while (i < tutti.size() && tutti[i].id == id) {
             if (y + TestaChiave + RigaChiave > BassoElementi) {
@@ -117,7 +140,7 @@ void Documento::piede(Carta::Pagina& c, int n) const
                       QStringLiteral("pagina %1 di %2").arg(n + 1).arg(fogli.size())};
     if (richiesta.seme)
         piede << QStringLiteral("seme %1").arg(seme);
-    c.testo({Margine, BassoElementi, Larghezza - 2 * Margine, AltezzaPiede}, piede.join(QStringLiteral("  ·  ")), TestoPiede,
+    c.testo({Margine, BassoElementi, LarghezzaUtile, AltezzaPiede}, piede.join(QStringLiteral("  ·  ")), TestoPiede,
             Qt::AlignHCenter | Qt::AlignBottom);
 }
 
@@ -128,10 +151,12 @@ void Documento::disegnaFoglio(Carta::Pagina& c, int n) const
         disegnaChiave(c, f);
         return;
     }
-    const double w = Larghezza - 2 * Margine;
+    const double w = LarghezzaUtile;
     double y = Margine;
-    if (richiesta.nome)
-        y += rigaNome(c, y);
+    if (richiesta.nome) {
+        rigaNome(c, y);
+        y += RigaNome;
+    }
     const Blocco& b = f.blocchi.constFirst();
     const Forme::Modello& m = Forme::modello(Quesiti::forma(b.id));
     c.testo({Margine, y, w, RigaTitolo}, didascalia(b.id), Titolo);
@@ -148,34 +173,15 @@ void Documento::disegnaFoglio(Carta::Pagina& c, int n) const
     }
 }
 
-double Documento::rigaNome(Carta::Pagina& c, double y) const
-{
-    // Name, class and date, each a line to write on.
-    const struct {
-        const char* parola;
-        double fine;
-    } campi[] = {{"Nome", 0.55}, {"Classe", 0.78}, {"Data", 1.0}};
-    const double w = Larghezza - 2 * Margine;
-    double x = Margine;
-    for (const auto& campo : campi) {
-        const QString parola = QString::fromLatin1(campo.parola);
-        const double larga = c.larghezza(parola, Nome) + 4;
-        c.testo({x, y, larga, 18}, parola, Nome, Qt::AlignLeft | Qt::AlignBottom);
-        c.linea({x + larga + 2, y + 17}, {Margine + campo.fine * w - 10, y + 17}, 0.75);
-        x = Margine + campo.fine * w + 4;
-    }
-    return RigaNome;
-}
-
 void Documento::disegnaChiave(Carta::Pagina& c, const Foglio& f) const
 {
-    const double w = Larghezza - 2 * Margine;
+    const double w = LarghezzaUtile;
     double y = Margine;
     c.testo({Margine, y, w, RigaTitolo}, QStringLiteral("Soluzioni"), Titolo);
     y += RigaTitolo;
     for (const Blocco& b : f.blocchi) {
         const Forme::Modello& m = Forme::modello(Quesiti::forma(b.id));
-        const int perRiga = std::max(1, int(w / m.larghezzaChiave));
+        const int perRiga = chiaviPerRiga(b.id);
         c.testo({Margine, y + 6, w, TestaChiave - 6}, didascalia(b.id) + (b.segue ? QStringLiteral(" (segue)") : QString()),
                 TitoloChiave, Qt::AlignLeft | Qt::AlignVCenter);
         y += TestaChiave;

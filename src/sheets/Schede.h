@@ -53,8 +53,6 @@ private:
     void impagina();
     void disegnaFoglio(Carta::Pagina& carta, int n) const;
     void disegnaChiave(Carta::Pagina& carta, const Foglio& foglio) const;
-    // The line for name, class and date at the top; returns the height it took.
-    double rigaNome(Carta::Pagina& carta, double y) const;
     void piede(Carta::Pagina& carta, int n) const;
 
     Opzioni::Schede richiesta;
