@@ -52,8 +52,8 @@ struct Riga {
                               QStringLiteral("N")};
     QCommandLineOption soluzioni{QStringLiteral("soluzioni"), QStringLiteral("With --schede: add a last page of answers.")};
     QCommandLineOption seme{QStringLiteral("seme"),
-                            QStringLiteral("With --schede: the number that draws the items; the same one makes the same "
-                                           "sheets again, and is printed at the foot of their pages."),
+                            QStringLiteral("With --schede: the sheet's number, which draws the items; the same one gives "
+                                           "each exercise's items again, whatever else is printed. Every page prints it."),
                             QStringLiteral("S")};
     QCommandLineOption senzaNome{QStringLiteral("senza-nome"),
                                  QStringLiteral("With --schede: no line for the name and class on top.")};

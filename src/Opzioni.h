@@ -22,7 +22,7 @@ struct Schede {
     int quante = QuanteDiSolito;   // items of each exercise
     bool soluzioni = false;        // a last page of answers
     bool nome = true;              // the line for the name and class on top
-    std::optional<quint64> seme;   // none: one from the clock, printed nowhere
+    std::optional<quint64> seme;   // the sheet's number; none: a new one (each page prints it)
     QString file;                  // the PDF to write; empty: the teacher's window
 };
 

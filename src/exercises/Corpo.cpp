@@ -7,6 +7,9 @@ namespace {
 // The sentences by the side named: 0 the figure's left, 1 its right.
 constexpr const char* Richiesta[2] = {"CLICCA SUL MIO LATO SINISTRO", "CLICCA SUL MIO LATO DESTRO"};
 constexpr const char* Micetto[2] = {"IL MICETTO E' ALLA MIA SINISTRA", "IL MICETTO E' ALLA MIA DESTRA"};
+// On paper, where a child marks with a pencil and print writes the verb as "È".
+constexpr const char* LatoStampato[2] = {"IL MIO LATO SINISTRO", "IL MIO LATO DESTRO"};
+constexpr const char* MicettoStampato[2] = {"IL MICETTO È ALLA MIA SINISTRA", "IL MICETTO È ALLA MIA DESTRA"};
 }  // namespace
 
 void Corpo::GeneraEsercizio(Casuale::Sorgente& caso)
@@ -31,14 +34,18 @@ bool Corpo::giusta(int risposta) const
     return risposta == (tipo == Tipo::Oggetto ? RispostaGiusta : LatoGiusto);
 }
 
-QString Corpo::frase() const
+QString Corpo::frase() const { return scritta(false); }
+
+QString Corpo::fraseStampata() const { return scritta(true); }
+
+QString Corpo::scritta(bool stampata) const
 {
     switch (tipo) {
-    case Tipo::SuDiMe: return QString::fromLatin1(Richiesta[destra]);
-    case Tipo::Micetto: return QString::fromLatin1(Micetto[destra]);
+    case Tipo::SuDiMe: return QString::fromUtf8((stampata ? LatoStampato : Richiesta)[destra]);
+    case Tipo::Micetto: return QString::fromUtf8((stampata ? MicettoStampato : Micetto)[destra]);
     case Tipo::Oggetto: break;
     }
-    return QStringLiteral("E' ALLA MIA");
+    return stampata ? QStringLiteral("È ALLA MIA") : QStringLiteral("E' ALLA MIA");
 }
 
 // "Alla mia...... 2" writes only "E' ALLA MIA": the voice asks the whole question, and after a

@@ -34,6 +34,8 @@ public:
 
     // The sentence the screen writes ("Alla mia...... 2" writes only "E' ALLA MIA").
     QString frase() const;
+    // The same sentence printed on paper: nothing to click, and the verb with its accent.
+    QString fraseStampata() const;
     // What the voice says when the exercise appears, after a right answer, and, where the
     // answers are buttons, to name them.
     QStringList domanda() const;
@@ -48,5 +50,7 @@ public:
     int RispostaGiusta = 0;  // ... and the button that is right
 
 private:
+    QString scritta(bool stampata) const;
+
     Tipo tipo;
 };

@@ -14,6 +14,16 @@ Generatore& produzione()
 Sorgente* attuale = nullptr;
 }  // namespace
 
+Generatore::Generatore(uint64_t seme, std::string_view nome)
+{
+    std::vector<uint32_t> parole{uint32_t(seme), uint32_t(seme >> 32)};
+    for (char c : nome)
+        parole.push_back(uint8_t(c));
+    // seed_seq's mixing is the standard's own: the same words seed the same stream everywhere.
+    std::seed_seq semi(parole.begin(), parole.end());
+    motore.seed(semi);
+}
+
 double Copione::r()
 {
     const int i = quanti++;

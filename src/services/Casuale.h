@@ -3,6 +3,7 @@
 // script the values and force any exercise exactly.
 #include <cstdint>
 #include <random>
+#include <string_view>
 #include <vector>
 
 namespace Casuale {
@@ -19,6 +20,9 @@ public:
 class Generatore : public Sorgente {
 public:
     explicit Generatore(uint64_t seme) : motore(seme) {}
+    // A stream of its own for each name under one number: the same number and name always give
+    // the same values, whatever else is drawn from the same number.
+    Generatore(uint64_t seme, std::string_view nome);
     double r() override { return double(motore() >> 11) * 0x1.0p-53; }
 
 private:

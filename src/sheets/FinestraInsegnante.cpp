@@ -1,8 +1,7 @@
-// The teacher's window for choosing, printing and saving worksheets.
+// The teacher's window for choosing, previewing, printing and saving worksheets.
 #include "sheets/FinestraInsegnante.h"
 
 #include "Catalogo.h"
-#include "sheets/Schede.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -11,10 +10,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -35,9 +38,17 @@ QString quanti(int n, const char* uno, const char* tanti)
     return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? uno : tanti);
 }
 
+// The printer the preview shows and "Stampa..." prints on: A4, the whole sheet.
+void preparaStampante(QPrinter& stampante)
+{
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setFullPage(true);
+    stampante.setDocName(QStringLiteral("Bussolino - schede"));
+}
+
 }  // namespace
 
-FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali)
+FinestraInsegnante::FinestraInsegnante(const Opzioni::Schede& iniziali) : nuovo(Schede::semeNuovo())
 {
     setWindowTitle(QStringLiteral("Bussolino - Schede da stampare"));
     QFont f = font();
@@ -68,7 +79,8 @@ void FinestraInsegnante::intestazione(QVBoxLayout* tutto)
     grande.setBold(true);
     titolo->setFont(grande);
     auto* testa = new QLabel(QStringLiteral("Gli stessi esercizi dello schermo, da fare con la matita. Ogni esercizio "
-                                            "comincia su una pagina nuova; a ogni stampa gli esercizi sono estratti di nuovo."));
+                                            "comincia su una pagina nuova; a ogni stampa gli esercizi sono estratti di nuovo, "
+                                            "se non scrivete il numero di una scheda già stampata."));
     testa->setWordWrap(true);
     tutto->addWidget(titolo);
     tutto->addWidget(testa);
@@ -117,28 +129,43 @@ QFormLayout* FinestraInsegnante::opzioni(const Opzioni::Schede& iniziali)
     nome->setChecked(iniziali.nome);
     soluzioni = new QCheckBox(QStringLiteral("Le soluzioni sull'ultima pagina"));
     soluzioni->setChecked(iniziali.soluzioni);
+    numeroScritto = new QLineEdit;
+    numeroScritto->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,20}")), numeroScritto));
+    numeroScritto->setPlaceholderText(QStringLiteral("nuovo a ogni stampa"));
+    numeroScritto->setMinimumWidth(fontMetrics().horizontalAdvance(numeroScritto->placeholderText()) + 4 * fontMetrics().averageCharWidth());
+    if (iniziali.seme)
+        numeroScritto->setText(QString::number(*iniziali.seme));
+    auto* spiegazione = new QLabel(QStringLiteral("Per ristampare una scheda, scrivete il numero che si legge in fondo alle sue "
+                                                  "pagine: ogni tipo di esercizio torna uguale, nello stesso ordine."));
+    spiegazione->setWordWrap(true);
     auto* modulo = new QFormLayout;
     modulo->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     modulo->addRow(QStringLiteral("Esercizi di ogni tipo:"), quante);
     modulo->addRow(nome);
     modulo->addRow(soluzioni);
+    modulo->addRow(QStringLiteral("Numero della scheda:"), numeroScritto);
+    modulo->addRow(spiegazione);
     connect(quante, &QSpinBox::valueChanged, this, &FinestraInsegnante::aggiorna);
     connect(soluzioni, &QCheckBox::toggled, this, &FinestraInsegnante::aggiorna);
+    connect(numeroScritto, &QLineEdit::textChanged, this, &FinestraInsegnante::aggiorna);
     return modulo;
 }
 
 QHBoxLayout* FinestraInsegnante::bottoniInFondo()
 {
     bottoneSalva = new QPushButton(QStringLiteral("Salva PDF..."));
+    bottoneAnteprima = new QPushButton(QStringLiteral("Anteprima..."));
     bottoneStampa = new QPushButton(QStringLiteral("Stampa..."));
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"));
     bottoneStampa->setDefault(true);
     connect(bottoneSalva, &QPushButton::clicked, this, &FinestraInsegnante::salva);
+    connect(bottoneAnteprima, &QPushButton::clicked, this, &FinestraInsegnante::anteprima);
     connect(bottoneStampa, &QPushButton::clicked, this, &FinestraInsegnante::stampa);
     connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
     auto* bottoni = new QHBoxLayout;
     bottoni->addStretch();
     bottoni->addWidget(bottoneSalva);
+    bottoni->addWidget(bottoneAnteprima);
     bottoni->addWidget(bottoneStampa);
     bottoni->addWidget(chiudi);
     return bottoni;
@@ -153,16 +180,30 @@ Opzioni::Schede FinestraInsegnante::richiesta() const
     s.quante = quante->value();
     s.nome = nome->isChecked();
     s.soluzioni = soluzioni->isChecked();
+    bool ok = false;
+    if (const quint64 n = numeroScritto->text().toULongLong(&ok); ok)
+        s.seme = n;
     return s;
+}
+
+quint64 FinestraInsegnante::numero() const
+{
+    return richiesta().seme.value_or(nuovo);
 }
 
 void FinestraInsegnante::aggiorna()
 {
     const Opzioni::Schede s = richiesta();
-    bottoneStampa->setEnabled(!s.esercizi.isEmpty());
-    bottoneSalva->setEnabled(!s.esercizi.isEmpty());
+    // Twenty digits can be more than any sheet's number.
+    const bool numeroValido = numeroScritto->text().isEmpty() || s.seme;
+    for (QPushButton* b : {bottoneStampa, bottoneAnteprima, bottoneSalva})
+        b->setEnabled(!s.esercizi.isEmpty() && numeroValido);
     if (s.esercizi.isEmpty()) {
         riepilogo->setText(QStringLiteral("Scegliete almeno un esercizio."));
+        return;
+    }
+    if (!numeroValido) {
+        riepilogo->setText(QStringLiteral("Nessuna scheda ha un numero così grande."));
         return;
     }
     const int pagine = Schede::Documento(s, 0).pagine();
@@ -172,13 +213,20 @@ void FinestraInsegnante::aggiorna()
 
 bool FinestraInsegnante::salvaIn(const QString& file)
 {
-    if (const Schede::Problema p = Schede::scriviPdf(file, richiesta(), Schede::semeNuovo())) {
+    if (const Schede::Problema p = Schede::scriviPdf(file, richiesta(), numero())) {
         esito->clear();
         QMessageBox::warning(this, QStringLiteral("Salva PDF"), QStringLiteral("Le schede non sono state salvate.\n\n") + spiega(p));
         return false;
     }
-    esito->setText(QStringLiteral("Schede salvate in %1").arg(QDir::toNativeSeparators(file)));
+    fatto(QStringLiteral("Schede salvate in %1").arg(QDir::toNativeSeparators(file)));
     return true;
+}
+
+void FinestraInsegnante::fatto(const QString& detto)
+{
+    esito->setText(QStringLiteral("%1 (numero %2).").arg(detto).arg(numero()));
+    if (!richiesta().seme)
+        nuovo = Schede::semeNuovo();
 }
 
 void FinestraInsegnante::salva()
@@ -192,24 +240,53 @@ void FinestraInsegnante::salva()
     salvaIn(file);
 }
 
+std::optional<Schede::Documento> FinestraInsegnante::documento(const QString& titolo, const QString& mancato)
+{
+    Schede::Documento d(richiesta(), numero());
+    if (const Schede::Problema p = d.leggiFigure()) {
+        QMessageBox::warning(this, titolo, mancato + QStringLiteral("\n\n") + spiega(p));
+        return {};
+    }
+    return d;
+}
+
 void FinestraInsegnante::stampa()
 {
     QPrinter stampante(QPrinter::HighResolution);
-    stampante.setPageSize(QPageSize(QPageSize::A4));
-    stampante.setFullPage(true);
-    stampante.setDocName(QStringLiteral("Bussolino - schede"));
+    preparaStampante(stampante);
     QPrintDialog dialogo(&stampante, this);
     dialogo.setWindowTitle(QStringLiteral("Stampa le schede"));
     if (dialogo.exec() != QDialog::Accepted)
         return;
-    Schede::Documento d(richiesta(), Schede::semeNuovo());
-    if (const Schede::Problema p = d.leggiFigure()) {
-        QMessageBox::warning(this, QStringLiteral("Stampa"), QStringLiteral("Le schede non sono state stampate.\n\n") + spiega(p));
+    const auto d = documento(QStringLiteral("Stampa"), QStringLiteral("Le schede non sono state stampate."));
+    if (!d)
         return;
-    }
-    if (!d.disegna(stampante)) {
+    if (!d->disegna(stampante)) {
         QMessageBox::warning(this, QStringLiteral("Stampa"), QStringLiteral("La stampante non ha accettato le schede."));
         return;
     }
-    esito->setText(QStringLiteral("Schede mandate alla stampante: %1.").arg(quanti(d.pagine(), "pagina", "pagine")));
+    fatto(QStringLiteral("Schede mandate alla stampante: %1").arg(quanti(d->pagine(), "pagina", "pagine")));
+}
+
+void FinestraInsegnante::anteprima()
+{
+    // The very sheets "Stampa..." prints next, on the same printer.
+    const auto d = documento(QStringLiteral("Anteprima"), QStringLiteral("Le schede non si possono mostrare."));
+    if (!d)
+        return;
+    QPrinter stampante(QPrinter::HighResolution);
+    preparaStampante(stampante);
+    QPrintPreviewDialog dialogo(&stampante, this);
+    dialogo.setWindowTitle(QStringLiteral("Anteprima delle schede"));
+    dialogo.resize(dialogo.screen()->availableSize() * 4 / 5);
+    bool accettate = true;
+    connect(&dialogo, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) { accettate = d->disegna(*p); });
+    // Its own print button prints them and closes it.
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    if (!accettate) {
+        QMessageBox::warning(this, QStringLiteral("Stampa"), QStringLiteral("La stampante non ha accettato le schede."));
+        return;
+    }
+    fatto(QStringLiteral("Schede mandate alla stampante: %1").arg(quanti(d->pagine(), "pagina", "pagine")));
 }

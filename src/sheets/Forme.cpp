@@ -88,7 +88,7 @@ void suDiMe(Carta::Pagina& c, const Immagini& figure, const QRectF& in, const Qu
 {
     const Corpo& r = std::get<Corpo>(q.regole);
     const QRectF testo = fraseInAlto(in, 40);
-    frase(c, testo, r.frase());
+    frase(c, testo, r.fraseStampata());
     const double alto = testo.bottom() + Spazio;
     const double lato = std::min({FiguraMassima, in.bottom() - alto - Spazio - Casella, in.width()});
     const QRectF f(in.center().x() - lato / 2, alto, lato, lato);
@@ -104,7 +104,7 @@ void micetto(Carta::Pagina& c, const Immagini& figure, const QRectF& in, const Q
 {
     const Corpo& r = std::get<Corpo>(q.regole);
     const QRectF testo = fraseInAlto(in, 40);
-    frase(c, testo, r.frase());
+    frase(c, testo, r.fraseStampata());
     const double alto = testo.bottom() + Spazio;
     const double lato = std::min({FiguraMassima, in.bottom() - alto, in.width() - 2 * (Quadrato + 2 * Spazio)});
     const QRectF f(in.center().x() - lato / 2, alto, lato, lato);
@@ -133,7 +133,7 @@ double larghezzaColonna(const Carta::Pagina& c, const QStringList& parole)
 }
 
 // "Alla mia...... 2": the figure with its object beside it at the height the screen shows it, then
-// "E' ALLA MIA" with the two answers beside it, one above the other, as on the screen.
+// "È ALLA MIA" with the two answers beside it, one above the other, as on the screen.
 void oggetto(Carta::Pagina& c, const Immagini& figure, const QRectF& in, const Quesito& q)
 {
     const Corpo& r = std::get<Corpo>(q.regole);
@@ -151,10 +151,10 @@ void oggetto(Carta::Pagina& c, const Immagini& figure, const QRectF& in, const Q
         y = std::max(y, in.top() + Tondo + Spazio);
     c.disegno({x, y, Oggetto, Oggetto}, o.disegno);
     const QStringList parole{QStringLiteral("DESTRA"), QStringLiteral("SINISTRA")};
-    const double testo = c.larghezza(r.frase(), Frase) + 2, tra = 3 * Spazio;
+    const double testo = c.larghezza(r.fraseStampata(), Frase) + 2, tra = 3 * Spazio;
     const double sinistra = in.center().x() - (testo + tra + larghezzaColonna(c, parole)) / 2;
     const double alto = f.bottom() + 2 * Spazio;
-    c.testo({sinistra, alto, testo, 2 * Casella + Spazio}, r.frase(), Frase, Qt::AlignLeft | Qt::AlignVCenter);
+    c.testo({sinistra, alto, testo, 2 * Casella + Spazio}, r.fraseStampata(), Frase, Qt::AlignLeft | Qt::AlignVCenter);
     colonnaScelte(c, {sinistra + testo + tra, alto}, parole);
 }
 
@@ -213,22 +213,35 @@ QString verso(const Righe::Risposta& a)
 }
 
 // The animal larger than on the screen, up to twice, into at most half the room its place leaves
-// to the nearest line and to the field's edges, so that it stands as clearly on its side (twips).
-QRectF animale(const Layout::Controllo& a, const QList<const Layout::Controllo*>& linee, const Layout::Rettangolo& campo)
+// to the nearest line and to the field's edges, so that it stands as clearly on its side; and
+// never nearer than `luce` to a line or an edge, as a photocopy would make it touch: smaller if
+// its stretch of the field is too narrow for that, and moved off what it would come near, never
+// across a line (twips).
+QRectF animale(const Layout::Controllo& a, const QList<const Layout::Controllo*>& linee, const Layout::Rettangolo& campo, double luce)
 {
     const Layout::Rettangolo& r = a.posto;
-    double spazio = std::min({r.sinistra, campo.larghezza - r.sinistra - r.larghezza, r.alto, campo.altezza - r.alto - r.altezza});
+    const double cx = r.sinistra + r.larghezza / 2.0, cy = r.alto + r.altezza / 2.0;
+    // The stretch of the field between the lines, or the edges, either side of it.
+    double sinistra = 0, destra = campo.larghezza;
     for (const Layout::Controllo* l : linee) {
         const double mezza = l->spessore * Layout::TwipPerPixel / 2.0;
-        spazio = std::min(spazio, std::abs(r.sinistra + r.larghezza / 2.0 - l->posto.sinistra) - r.larghezza / 2.0 - mezza);
+        if (l->posto.sinistra < cx)
+            sinistra = std::max(sinistra, l->posto.sinistra + mezza);
+        else
+            destra = std::min(destra, l->posto.sinistra - mezza);
     }
-    const double k = std::clamp(1 + spazio / r.larghezza, 1.0, 2.0);
-    const double cx = r.sinistra + r.larghezza / 2.0, cy = r.alto + r.altezza / 2.0;
-    return {cx - k * r.larghezza / 2, cy - k * r.altezza / 2, k * r.larghezza, k * r.altezza};
+    const double spazio = std::min({r.sinistra - sinistra, destra - r.sinistra - r.larghezza, double(r.alto), double(campo.altezza - r.alto - r.altezza)});
+    const double k = std::min({std::clamp(1 + spazio / r.larghezza, 1.0, 2.0), (destra - sinistra - 2 * luce) / r.larghezza,
+                               (campo.altezza - 2 * luce) / r.altezza});
+    const double w = k * r.larghezza, h = k * r.altezza;
+    const double x = std::max(sinistra + luce, std::min(cx - w / 2, destra - luce - w));
+    const double y = std::max(luce, std::min(cy - h / 2, campo.altezza - luce - h));
+    return {x, y, w, h};
 }
 
-// One pair of boxes a line: in a row under the field `f` for one line; for two, a column under
-// each half of the field, the left one for the line further left, each headed by its line.
+// One pair of boxes a line, one above the other as the screens' buttons stand: under the field
+// `f` for one line; for two, under each half of the field, the left one for the line further
+// left, each headed by its line.
 void coppieDiCaselle(Carta::Pagina& c, const QRectF& in, const QRectF& f, const Righe& r, const QList<const Layout::Controllo*>& linee)
 {
     const bool due = r.numeroRighe() == 2;
@@ -248,7 +261,7 @@ void coppieDiCaselle(Carta::Pagina& c, const QRectF& in, const QRectF& f, const 
             if (a.coppia == coppie[k])
                 parole << verso(a);
         if (!due) {
-            scelte(c, in.center().x(), f.bottom() + Spazio, parole);
+            colonnaScelte(c, {in.center().x() - larghezzaColonna(c, parole) / 2, f.bottom() + Spazio}, parole);
             continue;
         }
         const double centro = in.left() + in.width() * (2 * k + 1) / 4;
@@ -267,7 +280,7 @@ void righe(Carta::Pagina& c, const QRectF& in, const Quesito& q)
     const QRectF testo = fraseInAlto(in, due ? 46 : 32);
     frase(c, testo, domanda(r), Testo{12.5});
     const Layout::Rettangolo campo = controllo(q.id, "Picture1").posto;
-    const double risposte = due ? 16 + Spazio + 2 * (Casella + Spazio) : Casella + Spazio;
+    const double risposte = (due ? 16 + Spazio : 0) + 2 * (Casella + Spazio);
     const double alto = testo.bottom() + Spazio + 12;
     const double larga = std::min(in.width(), (in.bottom() - alto - Spazio - risposte) * campo.larghezza / campo.altezza);
     const double scala = larga / campo.larghezza;
@@ -284,7 +297,8 @@ void righe(Carta::Pagina& c, const QRectF& in, const Quesito& q)
         c.testo({x - 30, f.top() - 12, 60, 11}, nome, Piccolo, Qt::AlignHCenter | Qt::AlignBottom);
     }
     const Layout::Controllo& a = controllo(q.id, "PictureDentro", r.Posizione);
-    const QRectF dove = animale(a, linee, campo);
+    // Three millimetres of paper, and the outlines' ink, between the animal and anything else.
+    const QRectF dove = animale(a, linee, campo, (3 * Carta::Millimetro + 1) / scala);
     c.disegno({f.left() + dove.left() * scala, f.top() + dove.top() * scala, dove.width() * scala, dove.height() * scala},
               a.disegno);
     coppieDiCaselle(c, in, f, r, linee);

@@ -1,9 +1,10 @@
-// The items of a worksheet, drawn by each exercise's rules from the sheet's one source.
+// The items of a worksheet, drawn by each exercise's rules from its own stream of the sheet's number.
 #include "sheets/Quesiti.h"
 
 #include "services/Casuale.h"
 
 #include <QSet>
+#include <optional>
 
 namespace Quesiti {
 
@@ -11,8 +12,9 @@ namespace {
 
 using Catalogo::Id;
 
-// How often an item that repeats one before it is drawn again before it is let stand.
-constexpr int Tentativi = 20;
+// How often an item is drawn again when it would unbalance its page or repeat one before it.
+// One in two draws balances a page at worst, so the sixty-fourth is never reached in practice.
+constexpr int Tentativi = 64;
 
 // What a child sees of an item, for telling repeats apart.
 QString aspetto(const Regole& r)
@@ -87,21 +89,92 @@ Regole regole(Id id)
     qFatal("Quesiti: screen %d has no worksheet", int(id));
 }
 
-QList<Quesito> estrai(const QList<Id>& esercizi, int quante, Casuale::Sorgente& caso)
+namespace {
+
+// Whether the exercise is answered by one of two answers (rather than a figure among six, or a
+// place among three lines' sides).
+bool dueRisposte(Id id)
 {
+    const Forma f = forma(id);
+    return f != Forma::Detective && f != Forma::DueRighe;
+}
+
+// The right answer of an item as a value to balance a page on: the side, the button, true or
+// false, the places of the right figures, the animal's place among the lines.
+int risposta(const Quesito& q)
+{
+    // Of two answers, counted 0 and 1 by the rules whatever they mean, whether the second is right.
+    if (const auto* c = std::get_if<Corpo>(&q.regole))
+        return int(c->giusta(1));
+    if (const auto* v = std::get_if<VeroFalso>(&q.regole))
+        return int(v->giusta(VeroFalso::Falso));
+    int bit = 0;
+    if (const auto* d = std::get_if<Detective>(&q.regole)) {
+        for (int i : d->giuste())
+            bit |= 1 << i;
+        return bit;
+    }
+    const Righe& r = std::get<Righe>(q.regole);
+    for (int i = 0; i < int(r.risposte().size()); ++i)
+        if (r.giusta(i))
+            bit |= 1 << i;
+    return bit;
+}
+
+// The right answers of a page so far, in order: no more than three alike in a row and not all
+// alike; with two answers, neither on more than two-thirds of them (so both are there). A page
+// of one item cannot be more.
+bool equilibrata(const QList<int>& risposte, bool due)
+{
+    const qsizetype n = risposte.size();
+    if (n < 2)
+        return true;
+    for (qsizetype i = 3; i < n; ++i)
+        if (risposte[i] == risposte[i - 1] && risposte[i] == risposte[i - 2] && risposte[i] == risposte[i - 3])
+            return false;
+    const qsizetype prime = risposte.count(risposte[0]);
+    if (!due)
+        return prime < n;
+    return 3 * std::max(prime, n - prime) <= 2 * n;
+}
+
+}  // namespace
+
+QList<Quesito> estrai(Id id, int quante, int perPagina, quint64 seme)
+{
+    Casuale::Generatore caso(seme, Catalogo::riga(id).sigla);
+    const bool due = dueRisposte(id);
     QList<Quesito> tutti;
-    for (Id id : esercizi) {
-        QSet<QString> visti;
-        for (int numero = 1; numero <= quante; ++numero) {
+    QSet<QString> visti;
+    QList<int> pagina;
+    for (int numero = 1; numero <= quante; ++numero) {
+        if ((numero - 1) % perPagina == 0)
+            pagina.clear();
+        // Every page that a shorter count would end on is balanced too, so each item is chosen
+        // on its page's items before it alone.
+        std::optional<Quesito> scelto;
+        for (int t = 0; t < Tentativi; ++t) {
             Quesito q{id, numero, regole(id)};
-            for (int t = 0; t < Tentativi; ++t) {
-                genera(q.regole, caso);
-                if (!visti.contains(aspetto(q.regole)))
-                    break;
-            }
-            visti.insert(aspetto(q.regole));
-            tutti << q;
+            genera(q.regole, caso);
+            pagina << risposta(q);
+            const bool va = equilibrata(pagina, due);
+            pagina.removeLast();
+            if (!va)
+                continue;
+            const bool nuovo = !visti.contains(aspetto(q.regole));
+            if (nuovo || !scelto)
+                scelto = q;
+            if (nuovo)
+                break;
         }
+        // Rules that never balance a page would still give their sheet.
+        if (!scelto) {
+            scelto = Quesito{id, numero, regole(id)};
+            genera(scelto->regole, caso);
+        }
+        visti.insert(aspetto(scelto->regole));
+        pagina << risposta(*scelto);
+        tutti << *scelto;
     }
     return tutti;
 }

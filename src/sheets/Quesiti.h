@@ -1,6 +1,7 @@
 #pragma once
 // The items of a worksheet: each exercise's rules, as its screen has them, drawn afresh for every
-// item, and what each item's right answer is on paper.
+// item from the sheet's number and the exercise alone, each page's answers balanced, and what
+// each item's right answer is on paper.
 #include <QList>
 #include <QString>
 #include <variant>
@@ -10,10 +11,6 @@
 #include "exercises/Detective.h"
 #include "exercises/Righe.h"
 #include "exercises/VeroFalso.h"
-
-namespace Casuale {
-class Sorgente;
-}
 
 namespace Quesiti {
 
@@ -32,10 +29,13 @@ Forma forma(Catalogo::Id id);
 // The exercise's rules with its screen's parameters, before any draw.
 Regole regole(Catalogo::Id id);
 
-// `quante` items of each exercise, in the order given, all from one source. An item that looks
-// exactly like one before it of the same exercise is drawn again, a few times at most, so a
-// sheet does not repeat itself while its exercise has items left to show.
-QList<Quesito> estrai(const QList<Catalogo::Id>& esercizi, int quante, Casuale::Sorgente& caso);
+// `quante` items of the exercise `id`, `perPagina` a page, from the stream that the sheet's
+// number `seme` and the exercise's short name give: item n is the same whatever else is printed
+// and however many follow it. Every item is one the rules drew; of the drawn, each is taken only
+// when its page so far stays balanced (no more than three right answers alike in a row, not all
+// alike, and of two answers neither on more than two-thirds) and, while the exercise has others
+// left to show, when it does not look exactly like one before it.
+QList<Quesito> estrai(Catalogo::Id id, int quante, int perPagina, quint64 seme);
 
 // The figures an item shows, in the order it shows them (1 to 56).
 QList<int> figure(const Quesito& q);

@@ -1,7 +1,6 @@
 // A set of worksheets: items, pages, the key, and the PDF file or the printer they go to.
 #include "sheets/Schede.h"
 
-#include "services/Casuale.h"
 #include "services/Percorsi.h"
 #include "sheets/Carta.h"
 
@@ -67,13 +66,16 @@ void rigaNome(Carta::Pagina& c, double y)
 
 quint64 semeNuovo()
 {
-    return QRandomGenerator::global()->generate64();
+    // Short enough for a teacher to type back in, with a million sheets to tell apart.
+    return QRandomGenerator::global()->bounded(1, 1000000);
 }
 
 Documento::Documento(const Opzioni::Schede& richiesta, quint64 seme) : richiesta(richiesta), seme(seme)
 {
-    Casuale::Generatore caso(seme);
-    tutti = Quesiti::estrai(richiesta.esercizi, richiesta.quante, caso);
+    for (Catalogo::Id id : richiesta.esercizi) {
+        const Forme::Modello& m = Forme::modello(Quesiti::forma(id));
+        tutti << Quesiti::estrai(id, richiesta.quante, m.colonne * m.righe, seme);
+    }
     impagina();
 }
 
@@ -133,13 +135,11 @@ void Documento::impagina()
 
 void Documento::piede(Carta::Pagina& c, int n) const
 {
-    // What the sheet is and where it stands among the others.
+    // What the sheet is, where it stands among the others, and the number that prints it again.
     const Foglio& f = fogli[n];
-    QStringList piede{QStringLiteral("Bussolino"),
-                      f.chiave ? QStringLiteral("Soluzioni") : didascalia(f.blocchi.constFirst().id),
-                      QStringLiteral("pagina %1 di %2").arg(n + 1).arg(fogli.size())};
-    if (richiesta.seme)
-        piede << QStringLiteral("seme %1").arg(seme);
+    const QStringList piede{QStringLiteral("Bussolino"),
+                            f.chiave ? QStringLiteral("Soluzioni") : didascalia(f.blocchi.constFirst().id),
+                            QStringLiteral("pagina %1 di %2").arg(n + 1).arg(fogli.size()), QStringLiteral("numero %1").arg(seme)};
     c.testo({Margine, BassoElementi, LarghezzaUtile, AltezzaPiede}, piede.join(QStringLiteral("  ·  ")), TestoPiede,
             Qt::AlignHCenter | Qt::AlignBottom);
 }

@@ -13,7 +13,7 @@ class QPagedPaintDevice;
 
 namespace Schede {
 
-// A seed from the clock, for sheets nobody asked to make again.
+// A new sheet's number, for sheets nobody asked to make again.
 quint64 semeNuovo();
 
 // What kept the sheets from being made: a figure that cannot be read, or the file that cannot be
@@ -27,10 +27,11 @@ struct Problema {
 
 class Documento {
 public:
-    // Draws the items and lays out the pages.
+    // Draws the items from the number `seme` and lays out the pages.
     Documento(const Opzioni::Schede& richiesta, quint64 seme);
 
     int pagine() const { return int(fogli.size()); }
+    quint64 numero() const { return seme; }
 
     // Reads the figures the items show, before anything is written, so that no sheet goes out
     // with one missing.
