@@ -12,9 +12,9 @@ namespace {
 
 using Catalogo::Id;
 
-// How often an item is drawn again when it would unbalance its page or repeat one before it.
-// One in two draws balances a page at worst, so the sixty-fourth is never reached in practice.
-constexpr int Tentativi = 64;
+// How often an item is drawn again when it would unbalance its page (one in two draws balances it
+// at worst, so the last is never reached in practice), and when it would repeat one before it.
+constexpr int Tentativi = 64, TentativiNuovo = 20;
 
 // What a child sees of an item, for telling repeats apart.
 QString aspetto(const Regole& r)
@@ -153,7 +153,7 @@ QList<Quesito> estrai(Id id, int quante, int perPagina, quint64 seme)
         // Every page that a shorter count would end on is balanced too, so each item is chosen
         // on its page's items before it alone.
         std::optional<Quesito> scelto;
-        for (int t = 0; t < Tentativi; ++t) {
+        for (int t = 0; t < Tentativi && !(scelto && t >= TentativiNuovo); ++t) {
             Quesito q{id, numero, regole(id)};
             genera(q.regole, caso);
             pagina << risposta(q);
