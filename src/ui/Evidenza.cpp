@@ -3,21 +3,28 @@
 #include "ui/Tela.h"
 
 #include <QEvent>
+#include <QMenuBar>
 #include <QPainter>
 
 namespace Controlli {
 
-Evidenza::Evidenza(Tela* tela) : QWidget(tela->parentWidget()), tela(tela)
+Evidenza::Evidenza(Tela* t) : Evidenza(t->parentWidget())
+{
+    tela = t;
+}
+
+Evidenza::Evidenza(QWidget* finestra) : QWidget(finestra)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(tela->geometry());
-    tela->installEventFilter(this);
+    setGeometry(finestra->rect());
+    finestra->installEventFilter(this);
     hide();
 }
 
 void Evidenza::segui(QWidget* b)
 {
     seguito = b;
+    voce = nullptr;
     setVisible(b != nullptr);
     if (b) {
         raise();
@@ -25,11 +32,22 @@ void Evidenza::segui(QWidget* b)
     }
 }
 
+void Evidenza::segui(QAction* c, QMenuBar* barra)
+{
+    seguito = barra;
+    voce = c;
+    setVisible(c && barra);
+    if (c && barra) {
+        raise();
+        update();
+    }
+}
+
 bool Evidenza::eventFilter(QObject* o, QEvent* e)
 {
-    // The canvas places its controls anew when it is resized: follow it.
-    if (o == tela && (e->type() == QEvent::Resize || e->type() == QEvent::Move))
-        setGeometry(tela->geometry());
+    // The window places its canvas and controls anew when it is resized: follow it.
+    if (o == parentWidget() && e->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
     return false;
 }
 
@@ -38,8 +56,11 @@ void Evidenza::paintEvent(QPaintEvent*)
     if (!seguito || !seguito->isVisible())
         return;
     // Sizes in designed pixels times the canvas's scale: the ring grows with the window.
-    const qreal u = tela->scala();
-    const QRectF r = QRectF(QRect(seguito->mapTo(tela, QPoint()), seguito->size())).adjusted(-3 * u, -3 * u, 3 * u, 3 * u);
+    const qreal u = tela ? tela->scala() : 1.0;
+    const auto* barra = qobject_cast<const QMenuBar*>(seguito.data());
+    const QRect posto = voce && barra ? barra->actionGeometry(voce) : seguito->rect();
+    const qreal bordo = voce ? -2 : 3 * u;  // inside the bar, which ends at the window's edge
+    const QRectF r = QRectF(posto.translated(seguito->mapTo(parentWidget(), QPoint()))).adjusted(-bordo, -bordo, bordo, bordo);
     const qreal raggio = 10 * u;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
