@@ -58,16 +58,19 @@ void Evidenza::paintEvent(QPaintEvent*)
     // Sizes in designed pixels times the canvas's scale: the ring grows with the window.
     const qreal u = tela ? tela->scala() : 1.0;
     const auto* barra = qobject_cast<const QMenuBar*>(seguito.data());
-    const QRect posto = voce && barra ? barra->actionGeometry(voce) : seguito->rect();
-    const qreal bordo = voce ? -2 : 3 * u;  // inside the bar, which ends at the window's edge
-    const QRectF r = QRectF(posto.translated(seguito->mapTo(parentWidget(), QPoint()))).adjusted(-bordo, -bordo, bordo, bordo);
-    const qreal raggio = 10 * u;
+    const bool inBarra = voce && barra;
+    // A menu bar item is short: a thinner ring, wider than its words and clear of them.
+    const QRectF posto = inBarra ? QRectF(barra->actionGeometry(voce)).adjusted(-8, 1, 8, 0)
+                                 : QRectF(seguito->rect()).adjusted(-3 * u, -3 * u, 3 * u, 3 * u);
+    const QRectF r = posto.translated(seguito->mapTo(parentWidget(), QPoint()));
+    const qreal spessore = inBarra ? 0.5 : u;
+    const qreal raggio = inBarra ? 6 : 10 * u;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x12, 0x12, 0x2E), 10 * u));
+    p.setPen(QPen(QColor(0x12, 0x12, 0x2E), 10 * spessore));
     p.drawRoundedRect(r, raggio, raggio);
-    p.setPen(QPen(QColor(0xFF, 0xF0, 0x6A), 6 * u));
+    p.setPen(QPen(QColor(0xFF, 0xF0, 0x6A), 6 * spessore));
     p.drawRoundedRect(r, raggio, raggio);
 }
 
