@@ -7,6 +7,7 @@
 #include "services/Figure.h"
 #include "services/Lavori.h"
 #include "services/PluginSuono.h"
+#include "services/Sensori.h"
 #include "services/Voce.h"
 #include "ui/PrimoDisegno.h"
 #include "ui/Risorse.h"
@@ -143,6 +144,7 @@ void prepara(QApplication& app, const Opzioni::Scelte& scelte)
     // A teacher who wants the voice off from the start puts this in the desktop file.
     if (scelte.senzaVoce)
         Voce::impostaAttiva(false);
+    Sensori::impostaModo(scelte.sensori, scelte.ritmo);
     // The carried fonts are added when a screen first asks for their family: the title needs
     // only its own; the rest come once the title has painted (see Main).
     Figure::impostaDimensioni(&dimensioniFigure);

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <cstdio>
 #include <limits>
@@ -37,6 +38,19 @@ struct Riga {
     QCommandLineOption versione{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")};
     QCommandLineOption senzaVoce{QStringLiteral("senza-voce"),
                                  QStringLiteral("Start with the voice off (the loudspeaker on the menu turns it on).")};
+    QCommandLineOption dueSensori{QStringLiteral("due-sensori"),
+                                  QStringLiteral("Play with two switches: Space moves the cursor to the next thing to "
+                                                 "press, Enter presses it.")};
+    QCommandLineOption unSensore{QStringLiteral("un-sensore"),
+                                 QStringLiteral("Play with one switch: the cursor moves by itself, Space or Enter presses "
+                                                "what it is on.")};
+    QCommandLineOption ritmo{QStringLiteral("ritmo"),
+                             QStringLiteral("With --un-sensore: seconds between two moves of the cursor, %1 to %2 (%3 if "
+                                            "not given).")
+                                 .arg(Sensori::RitmoMinimo)
+                                 .arg(Sensori::RitmoMassimo)
+                                 .arg(Sensori::RitmoDiSolito),
+                             QStringLiteral("SECONDI")};
     QCommandLineOption display{QStringLiteral("display"), QStringLiteral("The X display to open (as any X program)."),
                                QStringLiteral("display")};
     QCommandLineOption piattaforma{QStringLiteral("platform"), QStringLiteral("The Qt platform plugin to use (as any Qt program)."),
@@ -67,7 +81,7 @@ struct Riga {
         p.setApplicationDescription(QStringLiteral(
             "Right and left exercises for children aged 4 to 7, in Italian: eleven exercises played\n"
             "with the mouse or the keyboard, every answer judged at once."));
-        p.addOptions({aiuto, versione, senzaVoce, display, piattaforma, schede, quante, soluzioni, seme, senzaNome, uscita});
+        p.addOptions({aiuto, versione, senzaVoce, dueSensori, unSensore, ritmo, display, piattaforma, schede, quante, soluzioni, seme, senzaNome, uscita});
         p.addPositionalArgument(QStringLiteral("ESERCIZIO"),
                                 QStringLiteral("With --schede: the exercises to print, by name: ") + sigle() + '.',
                                 QStringLiteral("[ESERCIZIO...]"));
@@ -125,6 +139,28 @@ struct Riga {
         return {};
     }
 
+    // Which switches, and the rhythm of one; or what is wrong with them.
+    QString leggiSensori(Scelte& s)
+    {
+        if (p.isSet(dueSensori) && p.isSet(unSensore))
+            return QStringLiteral("--due-sensori and --un-sensore cannot go together");
+        if (p.isSet(ritmo) && !p.isSet(unSensore))
+            return QStringLiteral("--ritmo is for --un-sensore only");
+        s.sensori = p.isSet(dueSensori) ? Sensori::Modo::Due : p.isSet(unSensore) ? Sensori::Modo::Uno : Sensori::Modo::Nessuno;
+        if (p.isSet(ritmo)) {
+            // A decimal point, as written in any language: 1.5, not 1,5.
+            bool ok = false;
+            const QString v = p.value(ritmo);
+            s.ritmo = QLocale::c().toDouble(v, &ok);
+            if (!ok || !(s.ritmo >= Sensori::RitmoMinimo && s.ritmo <= Sensori::RitmoMassimo))
+                return QStringLiteral("--ritmo must be a number of seconds from %1 to %2, such as 1.5, not '%3'")
+                    .arg(Sensori::RitmoMinimo)
+                    .arg(Sensori::RitmoMassimo)
+                    .arg(v);
+        }
+        return {};
+    }
+
     // An option of the worksheets given without --schede.
     QString soloConSchede()
     {
@@ -164,6 +200,8 @@ std::optional<int> leggi(const QStringList& argomenti, Scelte& scelte)
     } else if (const QString errore = r.soloConSchede(); !errore.isEmpty()) {
         return sbaglio(errore);
     }
+    if (const QString errore = r.leggiSensori(scelte); !errore.isEmpty())
+        return sbaglio(errore);
     scelte.senzaVoce = r.p.isSet(r.senzaVoce);
     scelte.display = r.p.value(r.display);
     scelte.piattaforma = r.p.value(r.piattaforma);

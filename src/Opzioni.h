@@ -2,6 +2,8 @@
 // The command line, read before any display is opened: --help and --version answer wherever the
 // program is started, a mistake is named with the usage, and what the program needs to start
 // (the voice off, the display to open, the worksheets asked for) is handed on.
+#include "services/Sensori.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,8 @@ struct Schede {
 
 struct Scelte {
     bool senzaVoce = false;
+    Sensori::Modo sensori = Sensori::Modo::Nessuno;  // played with switches: none, two or one
+    double ritmo = Sensori::RitmoDiSolito;           // one switch: seconds between two steps
     QString display;      // -display, for the message when it cannot be opened
     QString piattaforma;  // -platform
     std::optional<Schede> schede;

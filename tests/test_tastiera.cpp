@@ -12,36 +12,13 @@
 using Catalogo::Id;
 
 namespace {
-QWidget* Bersaglio()
-{
-    // A question takes the keys from its opening, its default button first.
-    if (QWidget* m = QApplication::activeModalWidget())
-        return m->focusWidget() ? m->focusWidget() : m;
-    if (QWidget* w = QApplication::focusWidget())
-        return w;
-    return aperta() ? aperta()->window() : nullptr;
-}
-
-// Keys as written in a menu, one after the other: "Left Return Shift+Tab".
-void Premi(const QString& tasti)
-{
-    for (const QString& t : tasti.split(' ', Qt::SkipEmptyParts)) {
-        const QKeyCombination k = QKeySequence(t)[0];
-        QVERIFY2(Bersaglio(), "no window takes the keyboard");
-        QTest::keyClick(Bersaglio(), k.key(), k.keyboardModifiers());
-    }
-}
-
 // Presses `tasto` in the next question, where the keyboard sends it; notes what it saw.
 void TastoNelProssimo(const QString& tasto, std::shared_ptr<Domanda> r)
 {
-    QTimer::singleShot(5, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return TastoNelProssimo(tasto, r);
+    nelProssimo([=](QMessageBox* box) {
         r->testo = box->text();
         r->predefinito = box->defaultButton() ? box->defaultButton()->text().remove('&') : QString();
-        Premi(tasto);
+        premiTasti(tasto);
         r->vista = !box->isVisible();
         if (box->isVisible())  // the key did not answer: close it, and the test fails
             box->reject();
@@ -68,7 +45,7 @@ private slots:
             if (premuti == 60 || !aperte())
                 return;
             QTimer::singleShot(1, &vita, pesta);
-            Premi(premuti++ % 3 ? "Space" : "Return");
+            premiTasti(premuti++ % 3 ? "Space" : "Return");
         };
         pesta();
         QTRY_VERIFY_WITH_TIMEOUT(premuti == 60 || !aperte(), 20000);
@@ -103,13 +80,13 @@ private slots:
         QFETCH(QString, pulsante);
         Ambiente a;
         Applicazione::Main();
-        Premi("Return");
+        premiTasti("Return");
         Schermata& menu = schermo(Id::FormMenu);
         QVERIFY(menu.caricata());
         // Opened by a key: the cursor shows at once.
         QVERIFY(Cursore(menu)->isVisible());
         QCOMPARE(Cursore(menu)->bersaglio(), controllo(menu, "Command11"));
-        Premi(tasti);
+        premiTasti(tasti);
         const auto v = std::find_if(Catalogo::righe().begin(), Catalogo::righe().end(),
                                     [&](const Catalogo::Riga& x) { return pulsante == QLatin1String(x.pulsante); });
         QCOMPARE(id(*aperta()), v->id);
@@ -137,13 +114,13 @@ private slots:
         Schermata& s = apri(Id(schermo));
         auto r = std::make_shared<Domanda>();
         TastoNelProssimo(tasto, r);
-        Premi(chiedi);
+        premiTasti(chiedi);
         QTRY_VERIFY(r->vista);
         QCOMPARE(r->testo, QString::fromUtf8(menu ? "Vuoi uscire dal programma?" : "Vuoi tornare al menù?"));
         QCOMPARE(r->predefinito, QString("No"));
         QVERIFY(s.caricata());
         auto si = rispondiAlProssimo(QMessageBox::Yes);
-        Premi(menu ? "Return" : "Esc");
+        premiTasti(menu ? "Return" : "Esc");
         QVERIFY(si->vista);
         QVERIFY(!s.caricata());
         QCOMPARE(aperte(), menu ? 0 : 1);
@@ -189,7 +166,7 @@ private slots:
         for (double r : estratti)
             a.casuale.aggiungi({r});
         FormEsercizio& s = esercizio(apri(Id(schermo)));
-        Premi(tasti);
+        premiTasti(tasti);
         QCOMPARE(s.EtichettaEsatti->testo(), Contato(esatti));
         QCOMPARE(s.EtichettaErrati->testo(), Contato(errati));
         QCOMPARE(a.lettore.nomi().count("no.wav"), errati);
@@ -201,12 +178,12 @@ private slots:
             if (c.risposta)
                 for (int k : c.tasti)
                     tuttiITasti << QKeySequence(k).toString();
-        Premi(tuttiITasti.join(' '));
+        premiTasti(tuttiITasti.join(' '));
         QCOMPARE(a.lettore.nomi().size(), esatti + errati);
         QCOMPARE(s.EtichettaEsatti->testo(), Contato(esatti));
 
         const int prima = a.casuale.consumati();
-        Premi("Space");
+        premiTasti("Space");
         QVERIFY(a.casuale.consumati() > prima);
         QVERIFY(!s.Command2->isEnabled());
         for (QWidget* w : s.controlliRisposta())
@@ -231,7 +208,7 @@ private slots:
         };
         QVERIFY(!Cursore(menu)->isVisible());
         QVERIFY(risalto() < 1.1);
-        Premi("Down");
+        premiTasti("Down");
         QCOMPARE(Cursore(menu)->bersaglio(), giu);
         // 3 to 1: the least the WCAG asks of what marks a control.
         for (uint32_t colore : std::span(ModuloColoriSuoni::Colori).subspan(1)) {

@@ -12,6 +12,7 @@
 #include "services/Modulo1.h"
 #include "framework/Registro.h"
 #include "services/Percorsi.h"
+#include "services/Sensori.h"
 #include "services/Voce.h"
 
 #include <sndfile.h>
@@ -67,6 +68,8 @@ private slots:
         const std::vector<short> pcm = Leggi(percorso, info);
         QVERIFY2(!pcm.empty(), qPrintable(percorso + " is not a mono 16-bit WAV"));
         QVERIFY(info.samplerate == 22050 || info.samplerate == 44100);
+        // Switch play waits for a sentence by the length its header gives.
+        QVERIFY(qAbs(Sensori::durata(percorso) - info.frames * 1000 / info.samplerate) <= 1);
 
         // Speech runs from the first to the last 10 ms window within 45 dB of the loudest (the
         // build cuts at 40 dB, and its fade may soften a first consonant a little).
@@ -135,6 +138,20 @@ private slots:
             for (int i = 0; i < int(r.risposte().size()); ++i)
                 frasi << r.dopoGiusta(i);
         }
+        // The words of every stop of the switches' cursor that has a caption: the screens' buttons,
+        // the menu bar's "Esci", the buttons of the message boxes.
+        for (const Catalogo::Riga& v : Catalogo::righe()) {
+            const Layout::Schermo l = Catalogo::layout(v.id);
+            for (const Layout::Controllo& c : l.controlli)
+                if ((c.tappa || c.risposta || c.dopoLeRisposte) && c.tipo == Layout::Tipo::Pulsante)
+                    frasi << Voce::chiaveTappa(c.testo);
+            for (const Layout::ComandoMenu& m : l.menu)
+                if (m.ruolo == Layout::Ruolo::Esci)
+                    frasi << Voce::chiaveTappa(m.testo);
+        }
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok);
+        for (QAbstractButton* b : box.buttons())
+            frasi << Voce::chiaveTappa(b->text().remove('&'));
         frasi.removeAll(QString());
         frasi.removeDuplicates();
         for (const QString& f : frasi) {

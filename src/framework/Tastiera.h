@@ -3,10 +3,12 @@
 // click would (a disabled or hidden control ignores them, as it ignores a click); the controls
 // marked as stops are where a cursor stops, moved by the arrows as they stand on screen or by
 // Tab in reading order, pressed by Enter or Space, and drawn as a ring while the keyboard is used.
+// Played with switches, the same cursor goes round what can be pressed (Sensori::Giro).
 #include <QPointer>
 #include <QVector>
 #include <QWidget>
 
+#include "services/Giro.h"
 #include "ui/Layout.h"
 
 class QAction;
@@ -18,6 +20,8 @@ class Evidenza;
 
 class Tastiera {
 public:
+    Tastiera();
+
     // A freshly built screen: its layout, its controls in the layout's order, its menu bar items.
     void avvia(const Layout::Schermo& progetto, const QVector<QWidget*>& controlli, const QVector<QAction*>& comandi,
                Tela* tela);
@@ -29,16 +33,23 @@ public:
     void mouse();
     // Draws the ring where it stands, or none when the mouse is in use.
     void mostra();
+    // The stops of one or two switches, in the order the cursor goes round them: what a click
+    // answers, in reading order, then "avanti" and the like, then the menu bar's "Esci".
+    QList<QObject*> giro() const;
 
 private:
     bool usa(int k);
     QList<QWidget*> tappe() const;  // in reading order
     void spostaCiclando(int k);
     void spostaVerso(int k);
+    QList<QObject*> aperte() const;  // the round's stops a press would answer now
+    void premiNelGiro(QObject* tappa);
+
 
     const Layout::Schermo* progetto = nullptr;
     QVector<QWidget*> controlli;
     QVector<QAction*> comandi;
-    QPointer<QWidget> fermata;  // the stop the cursor is on
+    QPointer<QObject> fermata;  // the stop the cursor is on: a control, or a menu bar item
     Controlli::Evidenza* evidenza = nullptr;
+    Sensori::Giro sensori;
 };

@@ -3,6 +3,7 @@
 #include "services/Casuale.h"
 #include "services/Percorsi.h"
 #include "services/PluginSuono.h"
+#include "services/Sensori.h"
 
 namespace ModuloColoriSuoni {
 
@@ -19,15 +20,24 @@ Lettore& lettoreAttuale()
     return PluginSuono::lettoreDelProgramma();
 }
 
+namespace {
+// An answer's sound cuts whatever was playing; switch play waits for it to be heard.
+void suonaRisposta(const QString& percorso)
+{
+    lettoreAttuale().suona(percorso);
+    Sensori::suonato(percorso, Sensori::Suono::Frase, true);
+}
+}  // namespace
+
 void SuonoGiusto()
 {
     const int k = Casuale::Int(4) + 1;
-    lettoreAttuale().suona(Percorsi::suono(QStringLiteral("si%1.wav").arg(k)));
+    suonaRisposta(Percorsi::suono(QStringLiteral("si%1.wav").arg(k)));
 }
 
 void SuonoSbagliato()
 {
-    lettoreAttuale().suona(Percorsi::suono(QStringLiteral("no.wav")));
+    suonaRisposta(Percorsi::suono(QStringLiteral("no.wav")));
 }
 
 uint32_t ColoreCasuale()

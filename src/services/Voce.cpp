@@ -3,6 +3,7 @@
 #include "services/Percorsi.h"
 
 #include "services/ModuloColoriSuoni.h"
+#include "services/Sensori.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -74,9 +75,41 @@ constexpr Frase Tabella[] = {
      "I bottoni a sinistra sono per la riga gialla, quelli a destra per la verde. "
      "I rossi, in alto, dicono a destra. Gli azzurri, in basso, dicono a sinistra.",
      "bottoni_due_righe.wav"},
+    // The words of what the switches' cursor stops on, by caption: the title, the menu, the
+    // answer buttons, "avanti", "Esci" and the buttons of the message boxes.
+    {"tappa:Avvio", "Av-vì-o.", "tappa_avvio.wav"},
+    {"tappa:Su di me ", "Su di me.", "tappa_su_di_me.wav"},
+    {"tappa:Alla mia......    1", "Alla mia, uno.", "tappa_alla_mia_1.wav"},
+    {"tappa:Alla mia......    2", "Alla mia, due.", "tappa_alla_mia_2.wav"},
+    {"tappa:Vero e falso   1", "Vero e falso, uno.", "tappa_vero_e_falso_1.wav"},
+    {"tappa:Vero e falso   2", "Vero e falso, due.", "tappa_vero_e_falso_2.wav"},
+    {"tappa:Vero e falso   3", "Vero e falso, tre.", "tappa_vero_e_falso_3.wav"},
+    {"tappa:Il detective 1", "Il detective, uno.", "tappa_detective_1.wav"},
+    {"tappa:Il detective 2", "Il detective, due.", "tappa_detective_2.wav"},
+    {"tappa:Il detective 3", "Il detective, tre.", "tappa_detective_3.wav"},
+    {"tappa:A destra di......  1", "A destra di, uno.", "tappa_a_destra_di_1.wav"},
+    {"tappa:A destra di...... 2", "A destra di, due.", "tappa_a_destra_di_2.wav"},
+    {"tappa:Esci", "Esci.", "tappa_esci.wav"},
+    {"tappa:VERO", "Vero.", "tappa_vero.wav"},
+    {"tappa:FALSO", "Falso.", "tappa_falso.wav"},
+    {"tappa:DESTRA", "Destra.", "tappa_destra.wav"},
+    {"tappa:SINISTRA", "Sinistra.", "tappa_sinistra.wav"},
+    {"tappa:A DESTRA DEL GIALLO", "A destra del giallo.", "tappa_destra_del_giallo.wav"},
+    {"tappa:A SINISTRA DEL GIALLO", "A sinistra del giallo.", "tappa_sinistra_del_giallo.wav"},
+    {"tappa:A DESTRA DEL VERDE", "A destra del verde.", "tappa_destra_del_verde.wav"},
+    {"tappa:A SINISTRA DEL VERDE", "A sinistra del verde.", "tappa_sinistra_del_verde.wav"},
+    {"tappa:avanti", "Avanti.", "tappa_avanti.wav"},
+    {"tappa:Sì", "Sì.", "tappa_si.wav"},
+    {"tappa:No", "No.", "tappa_no.wav"},
+    {"tappa:OK", "Va bene.", "tappa_ok.wav"},
 };
 
 }  // namespace
+
+QString chiaveTappa(const QString& didascalia)
+{
+    return QStringLiteral("tappa:") + didascalia;
+}
 
 std::span<const Frase> frasi()
 {
@@ -119,32 +152,63 @@ void impostaAttiva(bool a)
 void taci()
 {
     ModuloColoriSuoni::lettoreAttuale().ferma();
+    Sensori::zitto();
 }
+
+namespace {
+
+// The file of a sentence that can be played; a missing or unreadable one is said once on stderr.
+QString leggibile(const QString& chiave)
+{
+    static QSet<QString> mancanti;
+    const QString p = percorsoDi(chiave);
+    if (p.isEmpty())
+        return {};
+    const QFileInfo file(p);
+    if (!file.isFile() || !file.isReadable()) {
+        if (!mancanti.contains(p)) {
+            mancanti.insert(p);
+            std::fprintf(stderr, "bussolino: cannot say \"%s\": %s is %s\n", qPrintable(chiave), qPrintable(p),
+                         file.isDir() ? "a folder, not a sound file" : file.exists() ? "not readable" : "missing");
+        }
+        return {};
+    }
+    return p;
+}
+
+}  // namespace
 
 void parla(const QStringList& chiavi, bool subito)
 {
     if (!accesa)
         return;
-    static QSet<QString> mancanti;
     bool primo = true;
     for (const QString& chiave : chiavi) {
-        const QString p = percorsoDi(chiave);
+        const QString p = leggibile(chiave);
         if (p.isEmpty())
             continue;
-        const QFileInfo file(p);
-        if (!file.isFile() || !file.isReadable()) {
-            if (!mancanti.contains(p)) {
-                mancanti.insert(p);
-                std::fprintf(stderr, "bussolino: cannot say \"%s\": %s is %s\n", qPrintable(chiave), qPrintable(p),
-                             file.isDir() ? "a folder, not a sound file" : file.exists() ? "not readable" : "missing");
-            }
-            continue;
-        }
-        if (subito && primo)
+        if (subito && primo) {
             ModuloColoriSuoni::lettoreAttuale().ferma();
+            Sensori::zitto();
+        }
         primo = false;
         ModuloColoriSuoni::lettoreAttuale().accoda(p);
+        Sensori::suonato(p, Sensori::Suono::Frase, false);
     }
+}
+
+void diciTappa(const QString& didascalia)
+{
+    if (!accesa)
+        return;
+    const QString p = leggibile(chiaveTappa(didascalia));
+    if (p.isEmpty())
+        return;
+    const bool sopra = Sensori::frasiPerAncora() == 0;
+    if (sopra)
+        ModuloColoriSuoni::lettoreAttuale().ferma();
+    ModuloColoriSuoni::lettoreAttuale().accoda(p);
+    Sensori::suonato(p, Sensori::Suono::Parole, sopra);
 }
 
 }  // namespace Voce

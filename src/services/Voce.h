@@ -29,6 +29,9 @@ inline constexpr char BottoniDestraSinistra[] = "voce:bottoni destra sinistra";
 inline constexpr char BottoniVeroFalso[] = "voce:bottoni vero falso";
 inline constexpr char BottoniDueRighe[] = "voce:bottoni due righe";
 
+// The words of a stop the switches' cursor stops on, by its caption as the screen shows it.
+QString chiaveTappa(const QString& didascalia);
+
 std::span<const Frase> frasi();
 
 // <program folder>/voce/<file>
@@ -47,5 +50,8 @@ void taci();
 // playing first (the loudspeaker button). A key without a sentence is left out; a file that
 // is missing or unreadable gives one line on stderr naming it, and the exercise goes on.
 void parla(const QStringList& chiavi, bool subito = false);
+// Says a stop's words (by its caption): at once over the words of the stop before, after
+// anything else that is playing, so that a question or an answer's sound is heard whole.
+void diciTappa(const QString& didascalia);
 
 }  // namespace Voce

@@ -62,6 +62,7 @@ struct Controllo {
     bool risposta = false;         // an answer: the exercise frame connects, enables and disables it
     QVector<int> tasti;            // keys (Qt::Key) that press it as a click would
     bool tappa = false;            // the keyboard cursor stops on it
+    bool dopoLeRisposte = false;   // switches' cursor stops on it after the answers ("avanti")
     int apre = -1;                 // a menu button: the screen it opens, by its number
 
     // A picture box showing a figure, not a carried drawing.

@@ -158,6 +158,7 @@ Schermo menu(const QVector<PulsanteMenu>& esercizi)
     // The voice on and off, in the free corner right of the buttons.
     Controllo voce = immagine("InterruttoreVoce", -1, {.sinistra = 8040, .alto = 240, .larghezza = 840, .altezza = 840}, "altoparlante");
     voce.puntatore = true;
+    voce.dopoLeRisposte = true;
     s.controlli << voce;
     return s;
 }
@@ -408,6 +409,7 @@ Schermo conCornice(Schermo s, Cornice cornice)
     avanti.abilitato = !a;
     // Enter and Space: a switch's two keys; "avanti" takes them whenever it is enabled.
     avanti.tasti = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+    avanti.dopoLeRisposte = true;
     s.controlli << avanti;
     // The loudspeaker that says the exercise's sentence again: in free space under the counts.
     Controllo altoparlante = immagine("Altoparlante", -1,

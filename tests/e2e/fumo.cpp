@@ -140,16 +140,19 @@ public:
         rispondi(si);
     }
 
+    // A window of the program's other than the screen's: a message box.
+    Finestra altra() const
+    {
+        const QList<Finestra> v = visibili();
+        const auto i = std::find_if(v.begin(), v.end(), [&](const Finestra& f) { return f.id != finestra.id; });
+        return i == v.end() ? Finestra{} : *i;
+    }
+
     // The message box on top: "Sì" and OK carry a green icon, "No" a red one.
     void rispondi(bool si)
     {
         Finestra box;
         std::pair<int, QPoint> icona;
-        const auto altra = [&] {
-            const QList<Finestra> v = visibili();
-            const auto i = std::find_if(v.begin(), v.end(), [&](const Finestra& f) { return f.id != finestra.id; });
-            return i == v.end() ? Finestra{} : *i;
-        };
         verifica(entro([&] {
                      box = altra();
                      icona = conta(foto(box.g), [si](QRgb p) {
@@ -221,6 +224,34 @@ public:
         tasto("Return");
         verifica(entro([&] { return !avanti(client()); }), disegno->nome + ": Enter brought no new exercise");
         std::printf("e2e: %s played by keyboard\n", qPrintable(disegno->nome));
+    }
+
+    // The first exercise with two switches alone (--due-sensori): Enter presses what the cursor
+    // is on, Space moves it on. The first answer, the other one if that was wrong, "avanti"
+    // (where the cursor went), then two steps to "Esci", one from "No" to "Sì", and the menu.
+    void dueSensori()
+    {
+        const auto tasto = [](const char* t) { xdotool({"key", "--clearmodifiers", t}); };
+        tasto("Return");
+        schermo(Catalogo::layout(Id::FormMenu));
+        tasto("Return");
+        schermo(Catalogo::layout(Id::FormDentroFuori1));
+        tasto("Return");
+        if (!entro([&] { return avanti(client()); }, 1500)) {
+            tasto("space");
+            tasto("Return");
+        }
+        verifica(entro([&] { return faccia(client()) == "si" && avanti(client()); }, 1500),
+                 disegno->nome + ": the switches answered nothing right");
+        tasto("Return");
+        verifica(entro([&] { return !avanti(client()); }), disegno->nome + ": Enter on \"avanti\" brought no new exercise");
+        for (const char* t : {"space", "space", "Return"})  // "DESTRA", "SINISTRA", "Esci"
+            tasto(t);
+        verifica(entro([&] { return !altra().id.isEmpty(); }), disegno->nome + ": the switches did not reach \"Esci\"");
+        tasto("space");
+        tasto("Return");
+        schermo(Catalogo::layout(Id::FormMenu));
+        std::printf("e2e: %s played with two switches, and back to the menu\n", qPrintable(Catalogo::layout(Id::FormDentroFuori1).nome));
     }
 
     Finestra finestra;
@@ -315,6 +346,15 @@ int main(int argc, char** argv)
             b.tastiera();
             di_nuovo.kill();
             di_nuovo.waitForFinished();
+            // And with two switches.
+            QProcess sensori;
+            sensori.setWorkingDirectory(lavoro.path());
+            sensori.start(cartella + "/bussolino", {"--due-sensori"});
+            verifica(sensori.waitForStarted(), "the program does not start with two switches");
+            b.schermo(Catalogo::layout(Id::FormAvvio));
+            b.dueSensori();
+            sensori.kill();
+            sensori.waitForFinished();
             senzaSchermo(cartella + "/bussolino");
         }
     } catch (const std::exception& e) {

@@ -26,6 +26,7 @@ Ambiente::Ambiente(bool conFigure)
     Catalogo::installa();
     Registro::distruggi();
     Modulo1::AzzeraConteggio();
+    Sensori::impostaModo(Sensori::Modo::Nessuno);
     Casuale::impostaSorgente(&casuale);
     ModuloColoriSuoni::impostaLettore(&lettore);
     Percorsi::impostaCartellaProgramma(cartella.path());
@@ -38,9 +39,26 @@ Ambiente::~Ambiente()
 {
     Lavori::fermaTutti();
     Registro::distruggi();
+    Sensori::impostaModo(Sensori::Modo::Nessuno);
     Casuale::impostaSorgente(nullptr);
     ModuloColoriSuoni::impostaLettore(nullptr);
     Figure::svuotaCache();
+}
+
+void OrologioFinto::avanza(qint64 ms)
+{
+    const qint64 fine = ora + ms;
+    for (;;) {
+        Sensori::Sveglia* prossima = nullptr;
+        for (auto i = sveglie.cbegin(); i != sveglie.cend(); ++i)
+            if (i.value() <= fine && (!prossima || i.value() < sveglie.value(prossima)))
+                prossima = i.key();
+        if (!prossima)
+            break;
+        ora = std::max(ora, sveglie.take(prossima));
+        prossima->suona();
+    }
+    ora = fine;
 }
 
 static QColor colorePosa(int n) { return QColor(n * 4, 255 - n * 4, 128); }
@@ -76,11 +94,7 @@ void clicca(QWidget* w, QPoint punto)
 std::shared_ptr<Domanda> rispondiAlProssimo(QMessageBox::StandardButton bottone)
 {
     auto d = std::make_shared<Domanda>();
-    auto prova = std::make_shared<std::function<void()>>();
-    *prova = [d, bottone, prova] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return QTimer::singleShot(5, *prova);
+    nelProssimo([d, bottone](QMessageBox* box) {
         *d = {box->text(), box->windowTitle(), {}, {}, box->icon(), true};
         for (QAbstractButton* b : box->buttons())
             d->bottoni << b->text().remove('&');
@@ -88,10 +102,42 @@ std::shared_ptr<Domanda> rispondiAlProssimo(QMessageBox::StandardButton bottone)
             d->predefinito = box->defaultButton()->text().remove('&');
         if (QAbstractButton* b = box->button(bottone))
             b->click();
+    });
+    return d;
+}
+
+void nelProssimo(std::function<void(QMessageBox*)> fai)
+{
+    auto prova = std::make_shared<std::function<void()>>();
+    *prova = [fai, prova] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return QTimer::singleShot(5, *prova);
         *prova = nullptr;  // break the self-reference
+        fai(box);
     };
     QTimer::singleShot(0, *prova);
-    return d;
+}
+
+namespace {
+QWidget* bersaglio()
+{
+    // A question takes the keys from its opening, its default button first.
+    if (QWidget* m = QApplication::activeModalWidget())
+        return m->focusWidget() ? m->focusWidget() : m;
+    if (QWidget* w = QApplication::focusWidget())
+        return w;
+    return aperta() ? aperta()->window() : nullptr;
+}
+}  // namespace
+
+void premiTasti(const QString& tasti)
+{
+    for (const QString& t : tasti.split(' ', Qt::SkipEmptyParts)) {
+        const QKeyCombination k = QKeySequence(t)[0];
+        QVERIFY2(bersaglio(), "no window takes the keyboard");
+        QTest::keyClick(bersaglio(), k.key(), k.keyboardModifiers());
+    }
 }
 
 Schermata& apri(Id id)

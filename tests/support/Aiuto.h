@@ -16,6 +16,7 @@
 #include "framework/Schermata.h"
 #include "services/Casuale.h"
 #include "services/ModuloColoriSuoni.h"
+#include "services/Sensori.h"
 #include "ui/Colori.h"
 #include "ui/Etichetta.h"
 #include "ui/Evidenza.h"
@@ -37,12 +38,29 @@ public:
     int fermate = 0;
 };
 
-// A fresh program: no screen object, counts at 0, the scripted source and the recording player
-// installed, and 1.gif .. 56.gif in a folder of its own (each a flat colour telling its number).
+// The clock switch play steps by, driven by the test: nothing happens until it is moved on.
+class OrologioFinto : public Sensori::Orologio {
+public:
+    OrologioFinto() { Sensori::impostaOrologio(this); }
+    ~OrologioFinto() override { Sensori::impostaOrologio(nullptr); }
+    qint64 adesso() const override { return ora; }
+    void punta(Sensori::Sveglia& s, qint64 quando) override { sveglie[&s] = quando; }
+    void spegni(Sensori::Sveglia& s) override { sveglie.remove(&s); }
+    // On by `ms`: every wake-up due by then rings, in the order of its time.
+    void avanza(qint64 ms);
+
+private:
+    qint64 ora = 0;
+    QHash<Sensori::Sveglia*, qint64> sveglie;
+};
+
+// A fresh program: no screen object, counts at 0, played without switches, the scripted source,
+// clock and recording player installed, and 1.gif .. 56.gif in a folder of its own (each a flat colour telling its number).
 class Ambiente {
 public:
     explicit Ambiente(bool conFigure = true);
     ~Ambiente();
+    OrologioFinto orologio;  // first, so that it outlives the screens
     void copione(std::initializer_list<double> r) { casuale.aggiungi(r); }
     Casuale::Copione casuale;
     LettoreRegistratore lettore;
@@ -68,6 +86,12 @@ struct Domanda {
     bool vista = false;
 };
 std::shared_ptr<Domanda> rispondiAlProssimo(QMessageBox::StandardButton bottone);
+// Runs `fai` in the next message box, once it is open.
+void nelProssimo(std::function<void(QMessageBox*)> fai);
+
+// Keys as written in a menu, one after the other ("Left Return Shift+Tab"), each where the
+// keyboard sends it: the open question, or the window of the screen.
+void premiTasti(const QString& tasti);
 
 Schermata& apri(Id id);
 Schermata& schermo(Id id);
