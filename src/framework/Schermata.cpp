@@ -56,7 +56,7 @@ void Schermata::Unload()
     f->hide();
     // Unloading often happens inside a click on one of the window's own controls:
     // the window goes away at once, its memory when that click has returned, and to the system
-    // right after.
+    // once the screens stand still.
     QObject::connect(f, &QObject::destroyed, [] { Memoria::restituisciPresto(); });
     f->deleteLater();
 }
