@@ -4,6 +4,7 @@
 #include "framework/Finestra.h"
 #include "framework/Legame.h"
 #include "services/Figure.h"
+#include "services/Memoria.h"
 #include "ui/Colori.h"
 #include "ui/Disegni.h"
 #include "ui/Etichetta.h"
@@ -54,7 +55,9 @@ void Schermata::Unload()
     f->removeEventFilter(this);
     f->hide();
     // Unloading often happens inside a click on one of the window's own controls:
-    // the window goes away at once, its memory when that click has returned.
+    // the window goes away at once, its memory when that click has returned, and to the system
+    // once the screens stand still.
+    QObject::connect(f, &QObject::destroyed, [] { Memoria::restituisciPresto(); });
     f->deleteLater();
 }
 

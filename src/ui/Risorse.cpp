@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QResource>
 #include <QtDebug>
 #include <fontconfig/fontconfig.h>
 #include <chrono>
@@ -15,7 +16,15 @@ namespace {
 // added, so text still falls back to an installed copy of the same font.
 QString aggiungi(const QString& file, const QString& riserva)
 {
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/caratteri/") + file);
+    // Given to Qt where the program itself holds it, stored uncompressed (ui/risorse.cmake): named
+    // by its path, the font would be copied onto the heap twice, once for the font database and
+    // once for the face drawing with it (0.8 MB for each Liberation Sans); this way only the pages
+    // the letters are read from are ever loaded.
+    const QResource risorsa(QStringLiteral(":/caratteri/") + file);
+    const QByteArray dati = risorsa.compressionAlgorithm() == QResource::NoCompression
+        ? QByteArray::fromRawData(reinterpret_cast<const char*>(risorsa.data()), qsizetype(risorsa.size()))
+        : risorsa.uncompressedData();
+    const int id = dati.isEmpty() ? -1 : QFontDatabase::addApplicationFontFromData(dati);
     const QStringList famiglie = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
     if (famiglie.isEmpty()) {
         qWarning("Risorse: the carried font %s could not be loaded", qPrintable(file));

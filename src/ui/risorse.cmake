@@ -21,16 +21,22 @@ foreach(f IN LISTS BUSSOLINO_CARATTERI)
   configure_file(${f} ${_risorse_dir}/caratteri/${n} COPYONLY)
   list(APPEND _risorse_file ${_risorse_dir}/caratteri/${n})
 endforeach()
+# Uncompressed, so that Qt reads them where the program is mapped (ui/Risorse.cpp).
+qt_add_resources(bussolino_core "carried_fonts"
+  PREFIX "/"
+  BASE ${_risorse_dir}
+  FILES ${_risorse_file}
+  OPTIONS --no-compress)
 
 # The drawings are committed in assets/drawings (tools/drawings/rifai remakes them).
+set(_disegni_file)
 file(GLOB _disegni CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/drawings/*.svg)
 foreach(f IN LISTS _disegni)
   get_filename_component(n ${f} NAME)
   configure_file(${f} ${_risorse_dir}/disegni/${n} COPYONLY)
-  list(APPEND _risorse_file ${_risorse_dir}/disegni/${n})
+  list(APPEND _disegni_file ${_risorse_dir}/disegni/${n})
 endforeach()
-
 qt_add_resources(bussolino_core "carried"
   PREFIX "/"
   BASE ${_risorse_dir}
-  FILES ${_risorse_file})
+  FILES ${_disegni_file})
