@@ -22,9 +22,9 @@ foreach(f IN LISTS BUSSOLINO_CARATTERI)
   list(APPEND _risorse_file ${_risorse_dir}/caratteri/${n})
 endforeach()
 
-# The drawings are committed in assets/drawings (tools/drawings/rifai remakes them).
-file(GLOB _disegni CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/drawings/*.svg)
-foreach(f IN LISTS _disegni)
+# The drawings are committed in assets/drawings (tools/drawings/rifai remakes them); the platform
+# says in which form it carries them (BUSSOLINO_DISEGNI, its librerie.cmake).
+foreach(f IN LISTS BUSSOLINO_DISEGNI)
   get_filename_component(n ${f} NAME)
   configure_file(${f} ${_risorse_dir}/disegni/${n} COPYONLY)
   list(APPEND _risorse_file ${_risorse_dir}/disegni/${n})
