@@ -81,7 +81,8 @@ DWORD LettoreWinMM::Condiviso::riempi(char* dove, DWORD n)
 }
 
 // The feeding thread: the only one that touches the device. It sleeps until a block has been
-// played or the player has something new, and gives the device whatever is waiting.
+// played or the player has something new, and gives the device whatever is waiting. The mutex is
+// held only to take from the queue, never across a call to the device, so a click never waits.
 void LettoreWinMM::Condiviso::lavora()
 {
     HWAVEOUT uscita = nullptr;
@@ -96,6 +97,7 @@ void LettoreWinMM::Condiviso::lavora()
     while (!basta) {
         if (!uscita && !coda.empty()) {
             // Asked for when there is something to play, so a device plugged in later is found.
+            l.unlock();
             WAVEFORMATEX formato{};
             formato.wFormatTag = WAVE_FORMAT_PCM;
             formato.nChannels = 1;
@@ -103,8 +105,9 @@ void LettoreWinMM::Condiviso::lavora()
             formato.wBitsPerSample = 8 * BytePerCampione;
             formato.nBlockAlign = BytePerCampione;
             formato.nAvgBytesPerSec = PluginSuono::Frequenza * BytePerCampione;
-            const MMRESULT esito =
-                waveOutOpen(&uscita, WAVE_MAPPER, &formato, DWORD_PTR(sveglia), 0, CALLBACK_EVENT);
+            const MMRESULT esito = waveOutOpen(&uscita, WAVE_MAPPER, &formato, DWORD_PTR(sveglia), 0, CALLBACK_EVENT);
+            l.lock();
+            taglia = false;
             if (esito != MMSYSERR_NOERROR) {
                 uscita = nullptr;
                 coda.clear();
@@ -115,27 +118,31 @@ void LettoreWinMM::Condiviso::lavora()
             } else {
                 senzaDispositivoDetto = false;
             }
-            taglia = false;
         }
         if (uscita && taglia) {
             taglia = false;
+            l.unlock();
             waveOutReset(uscita);  // every block comes back as played
+            l.lock();
+            continue;
         }
-        if (uscita) {
-            for (WAVEHDR& b : blocchi) {
-                if (b.dwFlags & WHDR_INQUEUE)
-                    continue;
-                if (b.dwFlags & WHDR_PREPARED)
-                    waveOutUnprepareHeader(uscita, &b, sizeof b);
-                const DWORD n = riempi(b.lpData, Blocco);
-                if (n == 0)
-                    break;
-                b.dwBufferLength = n;
-                b.dwFlags = 0;
-                if (waveOutPrepareHeader(uscita, &b, sizeof b) == MMSYSERR_NOERROR)
-                    waveOutWrite(uscita, &b, sizeof b);
-            }
+        for (WAVEHDR& b : blocchi) {
+            if (!uscita || (b.dwFlags & WHDR_INQUEUE))
+                continue;
+            const DWORD n = riempi(b.lpData, Blocco);
+            if (n == 0)
+                break;
+            l.unlock();
+            if (b.dwFlags & WHDR_PREPARED)
+                waveOutUnprepareHeader(uscita, &b, sizeof b);
+            b.dwBufferLength = n;
+            b.dwFlags = 0;
+            if (waveOutPrepareHeader(uscita, &b, sizeof b) == MMSYSERR_NOERROR)
+                waveOutWrite(uscita, &b, sizeof b);
+            l.lock();
         }
+        if (basta || (uscita && taglia))
+            continue;
         l.unlock();
         WaitForSingleObject(sveglia, INFINITE);
         l.lock();

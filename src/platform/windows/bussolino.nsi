@@ -3,7 +3,8 @@
 ;            -DFILE=<its File lines> -DVIA=<its Delete and RMDir lines> bussolino.nsi
 ; For the current user without administrator rights; for every user when run as administrator.
 ; Silent for technicians: Bussolino-<version>-setup.exe /S [/D=C:\somewhere], Disinstalla.exe /S.
-Unicode true
+; A 64-bit installer, like the program: it runs wherever Bussolino can.
+Target amd64-unicode
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
