@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
+#include <cstdlib>
 #include <io.h>
 #include <fcntl.h>
 #include <mutex>
@@ -46,6 +47,16 @@ const wchar_t* dopoIlNome(const wchar_t* riga)
         ++riga;
     return riga;
 }
+
+// Qt compiles regular expressions to machine code with a stack for each thread, freed as the
+// thread ends; with mingw's thread-local storage that free reads memory already gone, and the
+// program crashes as a worker thread of its own ends. Plain matching is as correct, and quick
+// enough for the few patterns the program reads. Set before main, before Qt looks at it.
+const bool senzaJit = [] {
+    if (!std::getenv("QT_ENABLE_REGEXP_JIT"))
+        _putenv_s("QT_ENABLE_REGEXP_JIT", "0");
+    return true;
+}();
 
 }  // namespace
 
