@@ -4,10 +4,12 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 # The threads under ThreadSanitizer (make tsan).
 TSAN_BUILD ?= build-tsan
+# Bussolino for Windows (make windows), cross-built beside the build for this machine.
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 export XDG_RUNTIME_DIR ?= /tmp/bussolino-runtime-$(shell id -u)
 
-.PHONY: deps build asan run test soak tsan bench clean
+.PHONY: deps build asan run test soak tsan bench windows windows-test clean
 
 deps:
 	@scripts/install-deps
@@ -42,8 +44,19 @@ tsan: deps
 	cmake --build $(TSAN_BUILD) --target test_soak test_tastiera test_cornice bussolino bussolino_suono -j $(JOBS)
 	cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R '^(test_soak|test_tastiera|test_cornice|uscita)$$'
 
+# Bussolino for Windows 10 and 11: the programs, the test suites, the portable zip and the installer
+# in $(WINDOWS_BUILD)/, from Debian's own compilers and Qt's Debian source package (built once per
+# machine into /var/cache/bussolino-windows: most of an hour the first time).
+windows: build
+	scripts/windows/build $(BUILD) $(WINDOWS_BUILD)
+
+# The Windows build proven under Wine: the suites, the worksheets, the player, quitting at once,
+# the installer and the zip. Not part of `make test`.
+windows-test: windows
+	scripts/windows/prova $(WINDOWS_BUILD)
+
 bench: build
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(WINDOWS_BUILD)

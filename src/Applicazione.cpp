@@ -3,6 +3,7 @@
 #include "Catalogo.h"
 
 #include "framework/Registro.h"
+#include "platform/Piattaforma.h"
 #include "services/Casuale.h"
 #include "services/Figure.h"
 #include "services/Lavori.h"
@@ -17,12 +18,9 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTranslator>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <malloc.h>
 #include <string>
 #include <utility>
 #include <unistd.h>
@@ -113,25 +111,12 @@ void nessunBusDaAvviare()
     // that starts one: milliseconds before the title shows, for nothing when the helper is not
     // installed. Only that case is told apart; a bus that exists or can be started is used as before.
     if (busIrraggiungibile(std::getenv("DBUS_SESSION_BUS_ADDRESS"), std::getenv("XDG_RUNTIME_DIR"), "/usr/bin/dbus-launch"))
-        setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
 int apriSchede(char** argv)
 {
-    // Beside the program when installed; one folder up for the tests and benchmarks of a build.
-    char io[4096];
-    const ssize_t n = readlink("/proc/self/exe", io, sizeof io);
-    std::string cartella = n > 0 && n < ssize_t(sizeof io) ? std::string(io, size_t(n)) : std::string("./bussolino");
-    cartella.erase(cartella.rfind('/'));
-    std::string percorso = cartella + "/lib/bussolino-schede";
-    for (const std::string& c : {cartella, cartella + "/.."})
-        if (access((c + "/lib/bussolino-schede").c_str(), X_OK) == 0) {
-            percorso = c + "/lib/bussolino-schede";
-            execv(percorso.c_str(), argv);
-            break;
-        }
-    std::fprintf(stderr, "bussolino: cannot start the worksheet maker %s: %s\n", percorso.c_str(), std::strerror(errno));
-    return 1;
+    return Piattaforma::eseguiSchede(argv);
 }
 
 void prepara(QApplication& app, const Opzioni::Scelte& scelte)
@@ -167,11 +152,7 @@ void Main()
     // What the title does not need is made while the child looks at it: the other fonts, and
     // the figures decoded on a worker thread.
     PrimoDisegno::dopo([] {
-        // A figure is decoded at its file's size for a moment before it is scaled down. With
-        // a fixed threshold such passing buffers get pages of their own and go back to the
-        // system when freed; left to adapt, the allocator would keep them as heap for the
-        // rest of the run. Set after the title, whose start it would slow with page faults.
-        mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+        Piattaforma::dopoIlTitolo();
         Risorse::caricaCaratteri();
         Figure::preparaInAnticipo();
     });

@@ -1,6 +1,7 @@
 #include "Opzioni.h"
 
 #include "Catalogo.h"
+#include "platform/Piattaforma.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -211,20 +212,14 @@ std::optional<int> leggi(const QStringList& argomenti, Scelte& scelte)
 QString displayMancante(const Scelte& scelte)
 {
     const QString piattaforma = !scelte.piattaforma.isEmpty() ? scelte.piattaforma : qEnvironmentVariable("QT_QPA_PLATFORM");
-    if (!piattaforma.isEmpty() && !piattaforma.startsWith(QLatin1String("xcb")))
+    if (!piattaforma.isEmpty() && !piattaforma.startsWith(Piattaforma::piattaformaFinestre()))
         return QStringLiteral("bussolino: cannot open a window on the platform \"%1\"").arg(piattaforma);
-    const QString display = !scelte.display.isEmpty() ? scelte.display : qEnvironmentVariable("DISPLAY");
-    if (display.isEmpty())
-        return QStringLiteral("bussolino: cannot open a display: DISPLAY is not set (start it from a desktop)");
-    return QStringLiteral("bussolino: cannot open the display \"%1\"").arg(display);
+    return Piattaforma::finestraImpossibile(scelte.display);
 }
 
 std::optional<int> leggi(int argc, char** argv, Scelte& scelte)
 {
-    QStringList argomenti;
-    for (int i = 0; i < argc; ++i)
-        argomenti << QString::fromLocal8Bit(argv[i]);
-    return leggi(argomenti, scelte);
+    return leggi(Piattaforma::argomenti(argc, argv), scelte);
 }
 
 }  // namespace Opzioni

@@ -1,5 +1,6 @@
 #include "services/Figure.h"
 
+#include "platform/Piattaforma.h"
 #include "services/Lavori.h"
 #include "services/Modulo1.h"
 #include "services/Percorsi.h"
@@ -10,14 +11,10 @@
 #include <QHash>
 #include <QImageReader>
 #include <QSet>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <utility>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Figure {
 
@@ -52,26 +49,9 @@ QImage adatta(QImage immagine, QSize dimensione, int numero, bool daTenere)
 // real cause rather than by the image reader's "File not found" for every failure.
 Letta leggi(const QString& percorso)
 {
-    const QByteArray nome = QFile::encodeName(percorso);
-    const int fd = ::open(nome.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int e = errno;
-        if (e == ENOENT || e == ENOTDIR)
-            return {{}, QStringLiteral("not found")};
-        if (e == EACCES || e == EPERM)
-            return {{}, QStringLiteral("permission denied")};
-        return {{}, QString::fromLocal8Bit(std::strerror(e))};
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return {{}, QStringLiteral("not a picture: a folder")};
-    }
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {{}, file.errorString()};
-    }
+    if (const QString problema = Piattaforma::apriInLettura(percorso, file); !problema.isEmpty())
+        return {{}, problema};
     QImageReader lettore(&file);
     const QSize lato = lettore.size();
     if (lato.width() > LatoMassimo || lato.height() > LatoMassimo)

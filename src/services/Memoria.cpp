@@ -1,9 +1,10 @@
 #include "services/Memoria.h"
 
+#include "platform/Piattaforma.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
-#include <malloc.h>
 
 namespace Memoria {
 
@@ -24,7 +25,7 @@ void restituisciPresto()
         timer = new QTimer(QCoreApplication::instance());
         timer->setSingleShot(true);
         timer->setInterval(Attesa);
-        QObject::connect(timer, &QTimer::timeout, [] { malloc_trim(0); });
+        QObject::connect(timer, &QTimer::timeout, [] { Piattaforma::restituisciMemoria(); });
     }
     timer->start();
 }

@@ -1,5 +1,6 @@
 #include "services/PluginSuono.h"
 
+#include "platform/Piattaforma.h"
 #include "services/Lavori.h"
 #include "ui/PrimoDisegno.h"
 
@@ -38,9 +39,9 @@ Stato& stato()
 const Interfaccia* carica(const QString& programma)
 {
     QString problema = QStringLiteral("not found");
-    QString percorso = programma + QStringLiteral("/lib/libbussolino_suono.so");
+    QString percorso = Piattaforma::fileLettore(programma);
     for (const QString& cartella : {programma, programma + QStringLiteral("/..")}) {
-        const QString p = cartella + QStringLiteral("/lib/libbussolino_suono.so");
+        const QString p = Piattaforma::fileLettore(cartella);
         if (!QFileInfo::exists(p))
             continue;
         percorso = p;

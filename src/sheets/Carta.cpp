@@ -1,11 +1,11 @@
 // Drawing on an A4 page in points, onto a PDF writer or a printer.
 #include "sheets/Carta.h"
 
+#include "platform/DisegnoVettoriale.h"
 #include "ui/Risorse.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
-#include <QSvgRenderer>
 
 namespace Carta {
 
@@ -92,12 +92,10 @@ void Pagina::figura(const QRectF& r, const QImage& immagine)
 
 void Pagina::disegno(const QRectF& r, const QString& nome)
 {
-    std::shared_ptr<QSvgRenderer>& d = disegni[nome];
-    if (!d) {
-        d = std::make_shared<QSvgRenderer>(Risorse::percorsoDisegno(nome));
-        d->setAspectRatioMode(Qt::KeepAspectRatio);
-    }
-    d->render(&p, su(r));
+    std::shared_ptr<Piattaforma::DisegnoVettoriale>& d = disegni[nome];
+    if (!d)
+        d = std::make_shared<Piattaforma::DisegnoVettoriale>(Risorse::percorsoDisegno(nome));
+    d->disegna(p, su(r));
 }
 
 }  // namespace Carta

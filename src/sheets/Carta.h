@@ -10,7 +10,9 @@
 #include <QString>
 #include <memory>
 
-class QSvgRenderer;
+namespace Piattaforma {
+class DisegnoVettoriale;
+}
 
 namespace Carta {
 
@@ -60,7 +62,7 @@ private:
     QPainter& p;
     QTransform trasforma;  // points to the device's pixels
     double scala;          // the device's pixels a point
-    QHash<QString, std::shared_ptr<QSvgRenderer>> disegni;
+    QHash<QString, std::shared_ptr<Piattaforma::DisegnoVettoriale>> disegni;
 };
 
 }  // namespace Carta

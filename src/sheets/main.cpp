@@ -3,6 +3,7 @@
 // teacher's window.
 #include "Applicazione.h"
 #include "Opzioni.h"
+#include "platform/Piattaforma.h"
 #include "services/Percorsi.h"
 #include "sheets/FinestraInsegnante.h"
 #include "sheets/Schede.h"
@@ -15,10 +16,10 @@
 
 namespace {
 
-// The figures are in gif/ beside the game, one folder up from lib/.
+// The figures are in gif/ beside the game.
 void trovaFigure()
 {
-    Percorsi::impostaCartellaProgramma(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+    Percorsi::impostaCartellaProgramma(Piattaforma::cartellaDelGioco(QCoreApplication::applicationDirPath()));
 }
 
 int scriviFile(char* programma, const Opzioni::Schede& schede)

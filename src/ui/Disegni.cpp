@@ -1,9 +1,9 @@
 #include "ui/Disegni.h"
 
+#include "platform/Piattaforma.h"
 #include "ui/Risorse.h"
 
 #include <QCache>
-#include <QImageReader>
 #include <QPainter>
 #include <QSet>
 #include <QWidget>
@@ -21,21 +21,15 @@ QPixmap disegno(const QString& nome, QSize dimensione)
         return *p;
     QPixmap p(dimensione);
     p.fill(Qt::transparent);
-    // Read through Qt's picture plugin, which brings in the drawing library with the first
-    // drawing painted rather than before the title window can show.
-    QImageReader lettore(Risorse::percorsoDisegno(nome), "svg");
     // Keep the drawing's proportions, centred in the box.
-    QSize s = lettore.size();
-    s.scale(dimensione, Qt::KeepAspectRatio);
-    lettore.setScaledSize(s);
-    const QImage immagine = s.isEmpty() ? QImage() : lettore.read();
+    const QImage immagine = Piattaforma::disegno(Risorse::percorsoDisegno(nome), dimensione);
     if (immagine.isNull()) {
         static QSet<QString> mancanti;  // said once a drawing, whatever the sizes asked
         if (!mancanti.contains(nome))
             std::fprintf(stderr, "bussolino: picture \"%s\" is missing from the program\n", qPrintable(nome));
         mancanti.insert(nome);
     } else {
-        QPainter(&p).drawImage((dimensione.width() - s.width()) / 2, (dimensione.height() - s.height()) / 2, immagine);
+        QPainter(&p).drawImage((dimensione.width() - immagine.width()) / 2, (dimensione.height() - immagine.height()) / 2, immagine);
     }
     cache.insert(chiave, new QPixmap(p), qMax(1, int(qint64(p.width()) * p.height() * 4 / 1024)));
     return p;

@@ -1,10 +1,11 @@
 #include "ui/Risorse.h"
 
+#include "platform/Piattaforma.h"
+
 #include <QDir>
 #include <QFontDatabase>
 #include <QResource>
 #include <QtDebug>
-#include <fontconfig/fontconfig.h>
 #include <chrono>
 #include <future>
 
@@ -71,7 +72,7 @@ std::function<void()> letturaConfigurazioneCaratteri()
     auto fatto = std::make_shared<std::promise<void>>();
     configurazioneLetta() = fatto->get_future().share();
     return [fatto] {
-        FcInit();
+        Piattaforma::leggiConfigurazioneCaratteri();
         fatto->set_value();
     };
 }
@@ -95,16 +96,17 @@ QString famigliaComic() { return comic(); }
 
 QString percorsoDisegno(const QString& nome)
 {
-    return QStringLiteral(":/disegni/%1.svg").arg(nome);
+    return QStringLiteral(":/disegni/%1.%2").arg(nome, Piattaforma::estensioneDisegni());
 }
 
 QStringList nomiDisegni()
 {
     // Read from the resources themselves, so the list is always what was carried.
     QStringList nomi;
-    const QStringList file = QDir(QStringLiteral(":/disegni")).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name);
+    const QString estensione = QStringLiteral(".") + Piattaforma::estensioneDisegni();
+    const QStringList file = QDir(QStringLiteral(":/disegni")).entryList({QStringLiteral("*") + estensione}, QDir::Files, QDir::Name);
     for (const QString& f : file)
-        nomi << f.chopped(4);
+        nomi << f.chopped(estensione.size());
     return nomi;
 }
 

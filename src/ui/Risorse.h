@@ -24,7 +24,7 @@ void caricaCaratteri();
 QString famigliaArial();
 QString famigliaComic();
 
-QString percorsoDisegno(const QString& nome);  // ":/disegni/<nome>.svg"
+QString percorsoDisegno(const QString& nome);  // ":/disegni/<nome>.svg", or the platform's own form
 QStringList nomiDisegni();                      // every carried drawing, sorted
 
 }  // namespace Risorse

@@ -28,10 +28,10 @@ qt_add_resources(bussolino_core "carried_fonts"
   FILES ${_risorse_file}
   OPTIONS --no-compress)
 
-# The drawings are committed in assets/drawings (tools/drawings/rifai remakes them).
+# The drawings are committed in assets/drawings (tools/drawings/rifai remakes them); the platform
+# says in which form it carries them (BUSSOLINO_DISEGNI, its librerie.cmake).
 set(_disegni_file)
-file(GLOB _disegni CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/drawings/*.svg)
-foreach(f IN LISTS _disegni)
+foreach(f IN LISTS BUSSOLINO_DISEGNI)
   get_filename_component(n ${f} NAME)
   configure_file(${f} ${_risorse_dir}/disegni/${n} COPYONLY)
   list(APPEND _disegni_file ${_risorse_dir}/disegni/${n})

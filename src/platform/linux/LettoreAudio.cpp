@@ -1,5 +1,6 @@
-#include "services/LettoreAudio.h"
+#include "platform/linux/LettoreAudio.h"
 
+#include "services/Campioni.h"
 #include "services/PluginSuono.h"
 
 #include <QApplication>
@@ -268,19 +269,6 @@ void LettoreAudio::Condiviso::lasciaPersi()
     persi.clear();
 }
 
-QByteArray LettoreAudio::decodificato(const QString& percorso, bool tieni)
-{
-    if (auto it = decodificati.constFind(percorso); it != decodificati.constEnd())
-        return *it;
-    QString problema;
-    const QByteArray pcm = decodifica(percorso, &problema);
-    if (pcm.isEmpty())
-        std::fprintf(stderr, "bussolino: cannot play sound %s: %s\n", qPrintable(percorso), qPrintable(problema));
-    if (tieni || pcm.isEmpty())
-        decodificati.insert(percorso, pcm);
-    return pcm;
-}
-
 // Only the lock is taken here, for a moment: a click never waits for the server.
 void LettoreAudio::suona(const QString& percorso)
 {
@@ -344,26 +332,8 @@ QByteArray LettoreAudio::decodifica(const QString& percorso, QString* problema)
             *problema = QStringLiteral("no sound in the file");
         return {};
     }
-    // Mix to mono, then resample linearly to the stream's rate.
-    std::vector<float> mono(static_cast<size_t>(avuti));
-    for (sf_count_t i = 0; i < avuti; ++i) {
-        float s = 0;
-        for (int c = 0; c < info.channels; ++c)
-            s += letti[size_t(i * info.channels + c)];
-        mono[size_t(i)] = s / float(info.channels);
-    }
-    const double passo = double(info.samplerate) / Frequenza;
-    const qsizetype n = qsizetype(std::floor(double(avuti - 1) / passo)) + 1;
-    QByteArray pcm(n * BytePerCampione, Qt::Uninitialized);
-    auto* out = reinterpret_cast<int16_t*>(pcm.data());
-    for (qsizetype i = 0; i < n; ++i) {
-        const double t = i * passo;
-        const size_t a = size_t(t);
-        const size_t b = std::min(a + 1, mono.size() - 1);
-        const double v = mono[a] + (mono[b] - mono[a]) * (t - double(a));
-        out[i] = int16_t(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));
-    }
-    return pcm;
+    // Mixed to mono, then resampled linearly to the stream's rate.
+    return Campioni::aMono16(letti, avuti, info.channels, info.samplerate);
 }
 
 // What the program finds when it loads this plugin.

@@ -5,10 +5,10 @@
 // starts at once and cuts the old one off. Nothing here waits for the server: a stream the
 // server broke (restarted, crashed) or could not give (not started yet) is asked for anew at the
 // next sound, and the player lets go at once whatever the server is doing.
+#include "services/Campioni.h"
 #include "services/Lettore.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QObject>
 #include <memory>
 
@@ -26,12 +26,7 @@ public:
     struct Condiviso;  // what PulseAudio's thread shares with the player, under that thread's lock
 
 private:
-    // The short answer sounds are kept decoded for the run; the spoken sentences, long and heard
-    // about once an exercise, are decoded when queued and let go once played. A file that cannot
-    // be played is said once.
-    QByteArray decodificato(const QString& percorso, bool tieni);
-
     QObject ricevitore;  // on the user-interface thread: the alert sound is given there
     std::unique_ptr<Condiviso> condiviso;
-    QHash<QString, QByteArray> decodificati;  // kept, or empty for a file that cannot be played
+    Campioni::Decodificati decodificato{&LettoreAudio::decodifica};
 };

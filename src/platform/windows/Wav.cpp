@@ -1,0 +1,120 @@
+#include "platform/windows/Wav.h"
+
+#include "services/Campioni.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <cstring>
+#include <vector>
+
+namespace Wav {
+
+namespace {
+
+// No sound is longer than this; anything longer is cut, so an odd file cannot fill memory.
+constexpr qint64 SecondiMassimi = 20;
+constexpr quint16 Pcm = 1, Virgola = 3, Estensibile = 0xFFFE;
+
+struct Formato {
+    quint16 tipo = 0;
+    int canali = 0;
+    int frequenza = 0;
+    int bit = 0;
+};
+
+QByteArray fallito(QString* problema, const QString& motivo)
+{
+    if (problema)
+        *problema = motivo;
+    return {};
+}
+
+float campione(const uchar* p, const Formato& f)
+{
+    switch (f.bit) {
+    case 8:
+        return (float(p[0]) - 128.0f) / 128.0f;
+    case 16:
+        return float(qFromLittleEndian<qint16>(p)) / 32768.0f;
+    case 24:
+        return float(qint32(quint32(p[0]) << 8 | quint32(p[1]) << 16 | quint32(p[2]) << 24) >> 8) / 8388608.0f;
+    case 32:
+        if (f.tipo == Virgola) {
+            float v;
+            const quint32 u = qFromLittleEndian<quint32>(p);
+            std::memcpy(&v, &u, sizeof v);
+            return v;
+        }
+        return float(double(qFromLittleEndian<qint32>(p)) / 2147483648.0);
+    case 64: {
+        double v;
+        const quint64 u = qFromLittleEndian<quint64>(p);
+        std::memcpy(&v, &u, sizeof v);
+        return float(v);
+    }
+    }
+    return 0;
+}
+
+bool leggibile(const Formato& f)
+{
+    if (f.canali <= 0 || f.frequenza <= 0)
+        return false;
+    if (f.tipo == Pcm)
+        return f.bit == 8 || f.bit == 16 || f.bit == 24 || f.bit == 32;
+    return f.tipo == Virgola && (f.bit == 32 || f.bit == 64);
+}
+
+}  // namespace
+
+QByteArray decodifica(const QString& percorso, QString* problema)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly))
+        return fallito(problema, file.errorString());
+    const QByteArray testa = file.read(12);
+    if (testa.size() < 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE")
+        return fallito(problema, QStringLiteral("not a WAV file"));
+    Formato f;
+    bool formatoLetto = false;
+    while (!file.atEnd()) {
+        const QByteArray intestazione = file.read(8);
+        if (intestazione.size() < 8)
+            break;
+        const QByteArray nome = intestazione.left(4);
+        const quint32 lunghezza = qFromLittleEndian<quint32>(intestazione.constData() + 4);
+        const qint64 dopo = file.pos() + lunghezza + (lunghezza & 1);  // chunks are padded to even sizes
+        if (nome == "fmt ") {
+            const QByteArray d = file.read(qMin<quint32>(lunghezza, 40));
+            if (d.size() < 16)
+                return fallito(problema, QStringLiteral("a broken format chunk"));
+            f.tipo = qFromLittleEndian<quint16>(d.constData());
+            f.canali = qFromLittleEndian<quint16>(d.constData() + 2);
+            f.frequenza = int(qFromLittleEndian<quint32>(d.constData() + 4));
+            f.bit = qFromLittleEndian<quint16>(d.constData() + 14);
+            // The extensible form names its real kind in the first two bytes of its sub-format.
+            if (f.tipo == Estensibile && d.size() >= 26)
+                f.tipo = qFromLittleEndian<quint16>(d.constData() + 24);
+            formatoLetto = true;
+        } else if (nome == "data") {
+            if (!formatoLetto || !leggibile(f))
+                return fallito(problema, QStringLiteral("a kind of WAV this player does not read"));
+            const int perFotogramma = f.canali * f.bit / 8;
+            const qint64 fotogrammi = qMin<qint64>(lunghezza / perFotogramma, SecondiMassimi * f.frequenza);
+            const QByteArray dati = file.read(fotogrammi * perFotogramma);
+            const qint64 avuti = dati.size() / perFotogramma;
+            if (avuti <= 0)
+                return fallito(problema, QStringLiteral("no sound in the file"));
+            std::vector<float> letti(size_t(avuti * f.canali));
+            const auto* p = reinterpret_cast<const uchar*>(dati.constData());
+            for (size_t i = 0; i < letti.size(); ++i)
+                letti[i] = campione(p + i * size_t(f.bit / 8), f);
+            return Campioni::aMono16(letti, avuti, f.canali, f.frequenza);
+        }
+        if (!file.seek(dopo))
+            break;
+    }
+    return fallito(problema, QStringLiteral("no sound in the file"));
+}
+
+}  // namespace Wav
