@@ -7,6 +7,7 @@
 #include "services/Modulo1.h"
 
 #include <QFile>
+#include <QOperatingSystemVersion>
 #include <QSet>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -133,9 +134,8 @@ private slots:
     void busDiSessione()
     {
         using Applicazione::busIrraggiungibile;
-#ifdef Q_OS_WIN
-        QSKIP("Windows has no permission to run a file, and its Qt has no session bus to find");
-#endif
+        if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows)
+            QSKIP("Windows has no permission to run a file, and its Qt has no session bus to find");
         QTemporaryDir runtime;
         const QByteArray cartella = QFile::encodeName(runtime.path());
         const QByteArray avviatore = cartella + "/avvia-bus";
