@@ -1,5 +1,7 @@
 #include "services/Sensori.h"
 
+#include "services/Riff.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
@@ -103,7 +105,7 @@ qint64 frasiPerAncora()
     return std::max<qint64>(0, fineFrasi - orologio().adesso());
 }
 
-// RIFF chunks: "fmt " gives the bytes a second, "data" how many bytes of sound there are.
+// "fmt " gives the bytes a second, "data" how many bytes of sound there are.
 qint64 durata(const QString& percorso)
 {
     static QHash<QString, qint64> lette;
@@ -111,24 +113,22 @@ qint64 durata(const QString& percorso)
         return *v;
     qint64 ms = 0;
     QFile f(percorso);
-    if (f.open(QIODevice::ReadOnly) && f.read(12).mid(8) == "WAVE") {
-        quint32 perSecondo = 0;
-        for (QByteArray testa = f.read(8); testa.size() == 8; testa = f.read(8)) {
-            const quint32 misura = qFromLittleEndian<quint32>(testa.constData() + 4);
-            if (testa.startsWith("fmt ")) {
+    quint32 perSecondo = 0;
+    if (f.open(QIODevice::ReadOnly))
+        Riff::perOgniPezzo(f, [&](const QByteArray& nome, quint32 misura) {
+            if (nome == "fmt ") {
                 const QByteArray fmt = f.peek(12);
                 if (fmt.size() == 12)
                     perSecondo = qFromLittleEndian<quint32>(fmt.constData() + 8);
-            } else if (testa.startsWith("data")) {
-                const qint64 dati = std::min<qint64>(misura, f.size() - f.pos());
-                if (perSecondo > 0)
-                    ms = dati * 1000 / perSecondo;
-                break;
+                return true;
             }
-            if (!f.seek(f.pos() + misura + (misura & 1)))
-                break;
-        }
-    }
+            if (nome != "data")
+                return true;
+            const qint64 dati = std::min<qint64>(misura, f.size() - f.pos());
+            if (perSecondo > 0)
+                ms = dati * 1000 / perSecondo;
+            return false;
+        });
     lette.insert(percorso, ms);
     return ms;
 }

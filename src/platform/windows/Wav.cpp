@@ -1,6 +1,7 @@
 #include "platform/windows/Wav.h"
 
 #include "services/Campioni.h"
+#include "services/Riff.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -72,22 +73,17 @@ QByteArray decodifica(const QString& percorso, QString* problema)
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
         return fallito(problema, file.errorString());
-    const QByteArray testa = file.read(12);
-    if (testa.size() < 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE")
-        return fallito(problema, QStringLiteral("not a WAV file"));
     Formato f;
     bool formatoLetto = false;
-    while (!file.atEnd()) {
-        const QByteArray intestazione = file.read(8);
-        if (intestazione.size() < 8)
-            break;
-        const QByteArray nome = intestazione.left(4);
-        const quint32 lunghezza = qFromLittleEndian<quint32>(intestazione.constData() + 4);
-        const qint64 dopo = file.pos() + lunghezza + (lunghezza & 1);  // chunks are padded to even sizes
+    QByteArray pcm;
+    QString motivo = QStringLiteral("no sound in the file");
+    const bool wav = Riff::perOgniPezzo(file, [&](const QByteArray& nome, quint32 lunghezza) {
         if (nome == "fmt ") {
             const QByteArray d = file.read(qMin<quint32>(lunghezza, 40));
-            if (d.size() < 16)
-                return fallito(problema, QStringLiteral("a broken format chunk"));
+            if (d.size() < 16) {
+                motivo = QStringLiteral("a broken format chunk");
+                return false;
+            }
             f.tipo = qFromLittleEndian<quint16>(d.constData());
             f.canali = qFromLittleEndian<quint16>(d.constData() + 2);
             f.frequenza = int(qFromLittleEndian<quint32>(d.constData() + 4));
@@ -96,25 +92,30 @@ QByteArray decodifica(const QString& percorso, QString* problema)
             if (f.tipo == Estensibile && d.size() >= 26)
                 f.tipo = qFromLittleEndian<quint16>(d.constData() + 24);
             formatoLetto = true;
-        } else if (nome == "data") {
-            if (!formatoLetto || !leggibile(f))
-                return fallito(problema, QStringLiteral("a kind of WAV this player does not read"));
-            const int perFotogramma = f.canali * f.bit / 8;
-            const qint64 fotogrammi = qMin<qint64>(lunghezza / perFotogramma, SecondiMassimi * f.frequenza);
-            const QByteArray dati = file.read(fotogrammi * perFotogramma);
-            const qint64 avuti = dati.size() / perFotogramma;
-            if (avuti <= 0)
-                return fallito(problema, QStringLiteral("no sound in the file"));
-            std::vector<float> letti(size_t(avuti * f.canali));
-            const auto* p = reinterpret_cast<const uchar*>(dati.constData());
-            for (size_t i = 0; i < letti.size(); ++i)
-                letti[i] = campione(p + i * size_t(f.bit / 8), f);
-            return Campioni::aMono16(letti, avuti, f.canali, f.frequenza);
+            return true;
         }
-        if (!file.seek(dopo))
-            break;
-    }
-    return fallito(problema, QStringLiteral("no sound in the file"));
+        if (nome != "data")
+            return true;
+        if (!formatoLetto || !leggibile(f)) {
+            motivo = QStringLiteral("a kind of WAV this player does not read");
+            return false;
+        }
+        const int perFotogramma = f.canali * f.bit / 8;
+        const qint64 fotogrammi = qMin<qint64>(lunghezza / perFotogramma, SecondiMassimi * f.frequenza);
+        const QByteArray dati = file.read(fotogrammi * perFotogramma);
+        const qint64 avuti = dati.size() / perFotogramma;
+        if (avuti <= 0)
+            return false;
+        std::vector<float> letti(size_t(avuti * f.canali));
+        const auto* p = reinterpret_cast<const uchar*>(dati.constData());
+        for (size_t i = 0; i < letti.size(); ++i)
+            letti[i] = campione(p + i * size_t(f.bit / 8), f);
+        pcm = Campioni::aMono16(letti, avuti, f.canali, f.frequenza);
+        return false;
+    });
+    if (!wav)
+        return fallito(problema, QStringLiteral("not a WAV file"));
+    return pcm.isEmpty() ? fallito(problema, motivo) : pcm;
 }
 
 }  // namespace Wav
