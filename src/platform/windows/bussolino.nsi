@@ -71,6 +71,11 @@ Section "Bussolino" SezioneProgramma
     SW_SHOWNORMAL "" "Destra e sinistra, per bambini dai 4 ai 7 anni"
   CreateShortCut "$SMPROGRAMS\Schede da stampare.lnk" "$INSTDIR\Bussolino.exe" "--schede" "$INSTDIR\Bussolino.exe" 0 \
     SW_SHOWNORMAL "" "Le schede di Bussolino da stampare"
+  ; Switch play, as the Linux menu's actions offer it.
+  CreateShortCut "$SMPROGRAMS\Bussolino con un sensore.lnk" "$INSTDIR\Bussolino.exe" "--un-sensore" "$INSTDIR\Bussolino.exe" 0 \
+    SW_SHOWNORMAL "" "Bussolino giocato con un solo sensore"
+  CreateShortCut "$SMPROGRAMS\Bussolino con due sensori.lnk" "$INSTDIR\Bussolino.exe" "--due-sensori" "$INSTDIR\Bussolino.exe" 0 \
+    SW_SHOWNORMAL "" "Bussolino giocato con due sensori"
   WriteRegStr SHCTX "${CHIAVE}" "DisplayName" "Bussolino"
   WriteRegStr SHCTX "${CHIAVE}" "DisplayVersion" "${VERSIONE}"
   WriteRegStr SHCTX "${CHIAVE}" "Publisher" "Bussolino"
@@ -108,6 +113,8 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Bussolino.lnk"
   Delete "$SMPROGRAMS\Schede da stampare.lnk"
+  Delete "$SMPROGRAMS\Bussolino con un sensore.lnk"
+  Delete "$SMPROGRAMS\Bussolino con due sensori.lnk"
   Delete "$DESKTOP\Bussolino.lnk"
   DeleteRegKey SHCTX "${CHIAVE}"
 SectionEnd
