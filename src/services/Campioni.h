@@ -13,6 +13,9 @@
 
 namespace Campioni {
 
+// No sound is longer than this; anything longer is cut, so an odd file cannot fill memory.
+constexpr qint64 SecondiMassimi = 20;
+
 // `letti` holds `fotogrammi` frames of `canali` interleaved samples in [-1, 1] at `frequenza`.
 inline QByteArray aMono16(const std::vector<float>& letti, qint64 fotogrammi, int canali, int frequenza)
 {

@@ -16,8 +16,6 @@
 
 namespace {
 constexpr int Frequenza = PluginSuono::Frequenza;
-// No sound is longer than this; anything longer is cut, so an odd file cannot fill memory.
-constexpr sf_count_t SecondiMassimi = 20;
 constexpr int BytePerCampione = 2;  // 16-bit mono
 // The server asks for 10 ms at a time and keeps about 50 ms queued, enough to ride out a busy
 // moment; a new answer drops what is queued there, so it is heard at once.
@@ -323,7 +321,7 @@ QByteArray LettoreAudio::decodifica(const QString& percorso, QString* problema)
             *problema = QString::fromUtf8(sf_strerror(nullptr));
         return {};
     }
-    const sf_count_t voluti = std::min<sf_count_t>(info.frames, SecondiMassimi * info.samplerate);
+    const sf_count_t voluti = std::min<sf_count_t>(info.frames, Campioni::SecondiMassimi * info.samplerate);
     std::vector<float> letti(size_t(std::max<sf_count_t>(0, voluti)) * size_t(std::max(1, info.channels)));
     const sf_count_t avuti = info.channels > 0 ? sf_readf_float(f, letti.data(), voluti) : 0;
     sf_close(f);

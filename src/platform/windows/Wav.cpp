@@ -12,8 +12,6 @@ namespace Wav {
 
 namespace {
 
-// No sound is longer than this; anything longer is cut, so an odd file cannot fill memory.
-constexpr qint64 SecondiMassimi = 20;
 constexpr quint16 Pcm = 1, Virgola = 3, Estensibile = 0xFFFE;
 
 struct Formato {
@@ -101,7 +99,7 @@ QByteArray decodifica(const QString& percorso, QString* problema)
             return false;
         }
         const int perFotogramma = f.canali * f.bit / 8;
-        const qint64 fotogrammi = qMin<qint64>(lunghezza / perFotogramma, SecondiMassimi * f.frequenza);
+        const qint64 fotogrammi = qMin<qint64>(lunghezza / perFotogramma, Campioni::SecondiMassimi * f.frequenza);
         const QByteArray dati = file.read(fotogrammi * perFotogramma);
         const qint64 avuti = dati.size() / perFotogramma;
         if (avuti <= 0)
