@@ -5,6 +5,7 @@
 
 #include "platform/windows/Registrazione.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -126,7 +127,7 @@ QString finestraImpossibile(const QString&)
 // to it as application fonts.
 void leggiConfigurazioneCaratteri() {}
 
-// Windows' heap hands freed memory back by itself.
+// Nothing to set: glibc's threshold for passing buffers has no counterpart in Windows' heap.
 void dopoIlTitolo() {}
 
 void restituisciMemoria()
@@ -136,10 +137,12 @@ void restituisciMemoria()
 
 QString apriInLettura(const QString& percorso, QFile& file)
 {
-    if (QFileInfo(percorso).isDir())
+    const QFileInfo info(percorso);
+    if (info.isDir())
         return QStringLiteral("not a picture: a folder");
-    const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(QFileInfo(percorso).absoluteFilePath().replace(QLatin1Char('/'), QLatin1Char('\\')).utf16()),
-                                 GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const QString nativo = QDir::toNativeSeparators(info.absoluteFilePath());
+    const HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(nativo.utf16()), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD e = GetLastError();
         if (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND || e == ERROR_INVALID_NAME)
