@@ -35,27 +35,46 @@ bool entro(F&& vero, int ms = 8000)
     return true;
 }
 
+// Xvfb drops a new connection now and then when others come and go around it, as these calls
+// do: a call turned away is made again rather than lost.
 QString xdotool(const QStringList& argomenti)
 {
-    QProcess p;
-    p.start("xdotool", argomenti);
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    for (int volta = 0;; ++volta) {
+        QProcess p;
+        p.start("xdotool", argomenti);
+        p.waitForFinished(10000);
+        const QByteArray errori = p.readAllStandardError();
+        if (volta == 50 || !(errori.contains("Can't open display") || errori.contains("xdo instance")))
+            return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        QThread::msleep(100);
+    }
 }
 
-// Starts the program and waits for its first window. Xvfb now and then drops a connection that
-// comes while it closes another, as the xdotool calls here do all the time: the program then
-// ends at once saying it cannot open the display. That is the server's doing, so it is started
-// again, twice at most; any other end before a window fails.
+// Starts the program and waits for its first window, by one search on a connection of its own
+// rather than a search every few milliseconds, which would make the server drop the program's
+// own connection. Should it still be turned away, it ends at once saying it cannot open the
+// display: that is the server's doing, and it is started again, twice at most. Any other end
+// before a window fails.
 void avvia(QProcess& p, const QString& programma, const QStringList& argomenti, const QString& errori)
 {
     p.setStandardErrorFile(errori);
+    const auto finito = [](QProcess& q) { return q.waitForFinished(0) || q.state() == QProcess::NotRunning; };
     for (int volta = 1;; ++volta) {
         p.start(programma, argomenti);
         verifica(p.waitForStarted(), "the program does not start");
-        entro([&] { return p.waitForFinished(0) || p.state() == QProcess::NotRunning || !xdotool({"search", "--onlyvisible", "--name", "^Bussolino"}).isEmpty(); }, 30000);
-        if (p.state() != QProcess::NotRunning)
-            return;
+        QElapsedTimer t;
+        for (t.start(); !finito(p) && t.elapsed() < 30000;) {
+            QProcess ricerca;
+            ricerca.start("timeout", {"30", "xdotool", "search", "--sync", "--onlyvisible", "--name", "^Bussolino"});
+            ricerca.waitForStarted();
+            entro([&] { return finito(p) || finito(ricerca); }, 31000);
+            ricerca.kill();
+            ricerca.waitForFinished();
+            if (ricerca.exitStatus() == QProcess::NormalExit && ricerca.exitCode() == 0)
+                return;
+            QThread::msleep(100);
+        }
+        verifica(finito(p), "no window of the program's within 30 s");
         QFile f(errori);
         const bool respinto = f.open(QIODevice::ReadOnly) && f.readAll().contains("cannot open the display");
         verifica(respinto && volta < 3, QString("the program ended with code %1 before showing a window").arg(p.exitCode()));
