@@ -15,10 +15,7 @@ namespace {
 // screens, so that a menu opened by Enter shows its cursor at once.
 bool usata = false;
 
-bool premibile(const QObject* t)
-{
-    return Sensori::premibile(t);
-}
+using Sensori::premibile;
 
 // A control as its click, a menu bar item as its choice.
 void premiTappa(QObject* t)
@@ -66,9 +63,7 @@ void Tastiera::avvia(const Layout::Schermo& p, const QVector<QWidget*>& c, const
     controlli = c;
     comandi = m;
     evidenza = new Controlli::Evidenza(tela);
-    const QList<QWidget*> t = tappe();
-    const auto primo = std::find_if(t.begin(), t.end(), premibile);
-    fermata = primo == t.end() ? nullptr : *primo;
+    fermata = primaTappa();
     if (Sensori::attivo())
         sensori.avvia(aperte().value(0));
     mostra();
@@ -165,6 +160,13 @@ QList<QWidget*> Tastiera::tappe() const
     return w;
 }
 
+QWidget* Tastiera::primaTappa() const
+{
+    const QList<QWidget*> t = tappe();
+    const auto primo = std::find_if(t.begin(), t.end(), premibile);
+    return primo == t.end() ? nullptr : *primo;
+}
+
 QList<QObject*> Tastiera::giro() const
 {
     if (!progetto || controlli.size() != progetto->controlli.size())  // not started, or stopped
@@ -250,10 +252,8 @@ void Tastiera::spostaVerso(int k)
 {
     auto* qui = qobject_cast<QWidget*>(fermata.data());
     if (!qui) {  // on the menu bar's "Esci", where a switch left it: back to the screen
-        const QList<QWidget*> t = tappe();
-        const auto primo = std::find_if(t.begin(), t.end(), premibile);
-        if (primo != t.end())
-            fermata = *primo;
+        if (QWidget* primo = primaTappa())
+            fermata = primo;
         return;
     }
     const QRect da = qui->geometry();

@@ -40,11 +40,11 @@ public:
 private:
     bool usa(int k);
     QList<QWidget*> tappe() const;  // in reading order
+    QWidget* primaTappa() const;    // the first of them that can be pressed, if any
     void spostaCiclando(int k);
     void spostaVerso(int k);
     QList<QObject*> aperte() const;  // the round's stops a press would answer now
     void premiNelGiro(QObject* tappa);
-
 
     const Layout::Schermo* progetto = nullptr;
     QVector<QWidget*> controlli;
