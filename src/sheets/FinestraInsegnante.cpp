@@ -261,11 +261,7 @@ void FinestraInsegnante::stampa()
     const auto d = documento(QStringLiteral("Stampa"), QStringLiteral("Le schede non sono state stampate."));
     if (!d)
         return;
-    if (!d->disegna(stampante)) {
-        QMessageBox::warning(this, QStringLiteral("Stampa"), QStringLiteral("La stampante non ha accettato le schede."));
-        return;
-    }
-    fatto(QStringLiteral("Schede mandate alla stampante: %1").arg(quanti(d->pagine(), "pagina", "pagine")));
+    stampate(*d, d->disegna(stampante));
 }
 
 void FinestraInsegnante::anteprima()
@@ -284,9 +280,14 @@ void FinestraInsegnante::anteprima()
     // Its own print button prints them and closes it.
     if (dialogo.exec() != QDialog::Accepted)
         return;
+    stampate(*d, accettate);
+}
+
+void FinestraInsegnante::stampate(const Schede::Documento& d, bool accettate)
+{
     if (!accettate) {
         QMessageBox::warning(this, QStringLiteral("Stampa"), QStringLiteral("La stampante non ha accettato le schede."));
         return;
     }
-    fatto(QStringLiteral("Schede mandate alla stampante: %1").arg(quanti(d->pagine(), "pagina", "pagine")));
+    fatto(QStringLiteral("Schede mandate alla stampante: %1").arg(quanti(d.pagine(), "pagina", "pagine")));
 }

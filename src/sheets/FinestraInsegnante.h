@@ -51,6 +51,8 @@ private:
     std::optional<Schede::Documento> documento(const QString& titolo, const QString& mancato);
     // After sheets went out: what went, and a new number unless one was typed in.
     void fatto(const QString& detto);
+    // After the printer was given them: what it made of them.
+    void stampate(const Schede::Documento& d, bool accettate);
 
     QList<std::pair<Catalogo::Id, QCheckBox*>> esercizi;
     QSpinBox* quante;

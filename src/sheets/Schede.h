@@ -31,7 +31,6 @@ public:
     Documento(const Opzioni::Schede& richiesta, quint64 seme);
 
     int pagine() const { return int(fogli.size()); }
-    quint64 numero() const { return seme; }
 
     // Reads the figures the items show, before anything is written, so that no sheet goes out
     // with one missing.
